@@ -1,0 +1,246 @@
+// The software mixer on the headless backend: channel lifetimes on the
+// virtual clock, the rendered mix (pan, rate, loop seam, cue), and the
+// decoders' handling of good and broken files.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "headless.h"
+#include "media_internal.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Put(std::string& b, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// A RIFF WAVE file's bytes; `extra` is a chunk placed before "fmt ".
+std::string WavBytes(int rate, int channels, int bits, const std::vector<int16_t>& samples,
+                     const std::string& extra = "") {
+    std::string data;
+    for (int16_t s : samples) {
+        Put(data, bits == 8 ? (s >> 8) + 128 : static_cast<uint16_t>(s), bits / 8);
+    }
+    std::string body = "WAVE" + extra + "fmt ";
+    for (auto [value, bytes] : {std::pair{16, 4}, {1, 2}, {channels, 2}, {rate, 4},
+                                {rate * channels * bits / 8, 4}, {channels * bits / 8, 2}, {bits, 2}})
+        Put(body, value, bytes);
+    body += "data";
+    Put(body, static_cast<uint32_t>(data.size()), 4);
+    std::string file = "RIFF";
+    Put(file, static_cast<uint32_t>(body.size() + data.size()), 4);
+    return file + body + data;
+}
+
+class Mixer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        headless::Reset(5000);
+        dir_ = fs::path(STREETWARDEN_BUILD_DIR) / "mixer_test" /
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        headless::Reset();
+        fs::remove_all(dir_);
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    // A mono 44100 Hz sound of `frames` frames of one value.
+    int32_t Flat(int frames, int16_t value = 10000, int32_t flags = 0, int rate = 44100) {
+        return LoadSoundFile(Write("flat" + std::to_string(++files_) + ".wav",
+                                   WavBytes(rate, 1, 16, std::vector<int16_t>(frames, value))),
+                             flags);
+    }
+    std::vector<int16_t> Render(int frames) {
+        std::vector<int16_t> out(2 * frames);
+        media::MixAudio(out.data(), frames);
+        return out;
+    }
+    fs::path dir_;
+    int files_ = 0;
+};
+
+TEST_F(Mixer, ChannelsEndOnTheClockAtTheirRate) {
+    const int32_t tenMs = Flat(441);
+    const int32_t slowData = Flat(441, 10000, 0, 22050);  // 20 ms of data
+    const int32_t normal = PlaySoundOn(tenMs, 0);
+    const int32_t halfRate = PlaySoundOn(tenMs, 0);
+    SetChannelRate(halfRate, 0.5f);
+    const int32_t resampled = PlaySoundOn(slowData, 0);
+    // Stepping a millisecond at a time carries the 0.1-frame fractions.
+    for (int ms = 1; ms <= 9; ++ms) headless::AdvanceClock(1);
+    EXPECT_EQ(IsChannelPlaying(normal), 1);
+    headless::AdvanceClock(1);
+    EXPECT_EQ(IsChannelPlaying(normal), 0);
+    headless::AdvanceClock(9);
+    EXPECT_EQ(IsChannelPlaying(halfRate) + IsChannelPlaying(resampled), 2);
+    headless::AdvanceClock(1);
+    EXPECT_EQ(media::LiveChannelCount(), 0);
+}
+
+TEST_F(Mixer, PausedAndCuedChannelsAreBusyAndHoldTheirPlace) {
+    const int32_t sound = Flat(4410);  // 100 ms
+    const int32_t paused = PlaySoundOn(sound, 0);
+    const int32_t cued = CueSoundOn(sound, 0);
+    EXPECT_TRUE(media::QueryChannel(cued).paused);
+    headless::AdvanceClock(40);
+    PauseChannel(paused);
+    headless::AdvanceClock(5000);
+    EXPECT_EQ(IsChannelPlaying(paused) + IsChannelPlaying(cued), 2);
+    ResumeChannel(paused);
+    ResumeChannel(cued);
+    // Each plays out only what it had left.
+    headless::AdvanceClock(59);
+    EXPECT_EQ(IsChannelPlaying(paused), 1);
+    headless::AdvanceClock(1);
+    EXPECT_EQ(IsChannelPlaying(paused), 0);
+    headless::AdvanceClock(39);
+    EXPECT_EQ(IsChannelPlaying(cued), 1);
+}
+
+TEST_F(Mixer, FreedChannelHandlesStayInert) {
+    const int32_t sound = Flat(441);
+    const int32_t loop = Flat(441, 10000, 1);
+    const int32_t ended = PlaySoundOn(sound, 0);
+    const int32_t stopped = PlaySoundOn(loop, 0);
+    const int32_t idle = AllocateChannel();
+    headless::AdvanceClock(1000);
+    EXPECT_EQ(IsChannelPlaying(stopped), 1);  // a loop never ends by itself
+    StopChannel(stopped);
+    EXPECT_FALSE(media::QueryChannel(ended).exists || media::QueryChannel(stopped).exists);
+    EXPECT_TRUE(media::QueryChannel(idle).exists);
+    // Later sounds get new handles; the old ones answer and do nothing.
+    const int32_t later = PlaySoundOn(loop, 0);
+    for (int32_t h : {ended, stopped, idle, 0, 999999}) {
+        ResumeChannel(h);
+        SetChannelVolume(h, 0.5f);
+        EXPECT_EQ(IsChannelPlaying(h), 0);
+    }
+    EXPECT_EQ(media::QueryChannel(later).volume, 1.0f);
+    EXPECT_EQ(PlaySoundOn(0, 0) + PlaySoundOn(idle, 0), 0);
+    // A thousand short effects leave nothing behind.
+    for (int i = 0; i < 1000; ++i) PlaySoundOn(sound, 0);
+    headless::AdvanceClock(11);
+    EXPECT_EQ(media::LiveChannelCount(), 1);
+    // Releasing a sound ends its playbacks.
+    ReleaseHandle(loop);
+    EXPECT_EQ(IsChannelPlaying(later), 0);
+    EXPECT_EQ(PlaySoundOn(loop, 0), 0);
+}
+
+TEST_F(Mixer, PanVolumeAndSaturationInTheMix) {
+    media::SetMixerDriven(true);
+    const int32_t sound = Flat(1000, 20000);
+    const int32_t ch = PlaySoundOn(sound, 0);
+    SetChannelPan(ch, -3.0f);  // clamps to hard left
+    EXPECT_EQ(media::QueryChannel(ch).pan, -1.0f);
+    std::vector<int16_t> out = Render(100);
+    EXPECT_EQ(out[98], 20000);
+    EXPECT_EQ(out[99], 0);
+    SetChannelPan(ch, 1.0f);
+    out = Render(100);
+    EXPECT_EQ(out[98], 0);
+    EXPECT_EQ(out[99], 20000);
+    // Equal power at the centre, scaled by the volume.
+    SetChannelPan(ch, 0.0f);
+    SetChannelVolume(ch, 0.5f);
+    out = Render(100);
+    EXPECT_NEAR(out[0], 20000 * 0.5 * std::sqrt(0.5), 1.0);
+    EXPECT_EQ(out[0], out[1]);
+    // Three loud channels clip at full scale rather than wrapping around.
+    SetChannelVolume(ch, 1.0f);
+    SetChannelPan(ch, -1.0f);
+    for (int i = 0; i < 2; ++i) SetChannelPan(PlaySoundOn(sound, 0), -1.0f);
+    EXPECT_EQ(Render(10)[0], 32767);
+}
+
+TEST_F(Mixer, HalfRateTakesTwiceTheFramesAndCueStartsAtTheBeginning) {
+    media::SetMixerDriven(true);
+    std::vector<int16_t> ramp(100);
+    for (int i = 0; i < 100; ++i) ramp[i] = static_cast<int16_t>(100 * (i + 1));
+    const int32_t sound = LoadSoundFile(Write("ramp.wav", WavBytes(44100, 1, 16, ramp)), 0);
+    const int32_t cued = CueSoundOn(sound, 0);
+    SetChannelPan(cued, -1.0f);
+    SetChannelRate(cued, 0.5f);
+    EXPECT_EQ(Render(50)[0], 0);  // cued: silent, not moving
+    ResumeChannel(cued);
+    const std::vector<int16_t> out = Render(300);
+    EXPECT_EQ(out[0], 100);
+    EXPECT_EQ(out[2], 150);  // half-way between the first two samples
+    EXPECT_NE(out[2 * 199], 0);
+    EXPECT_EQ(out[2 * 200], 0);
+    EXPECT_EQ(IsChannelPlaying(cued), 0);
+}
+
+TEST_F(Mixer, LoopSeamIsSmoothAtAnyRate) {
+    media::SetMixerDriven(true);
+    // Exactly four periods of a cosine: the end runs straight into the start,
+    // which is at full height, so a seam that dropped to 0 would show.
+    constexpr double pi = std::numbers::pi;
+    std::vector<int16_t> wave(400);
+    for (int i = 0; i < 400; ++i) wave[i] = static_cast<int16_t>(std::lround(16000 * std::cos(i * 2 * pi / 100)));
+    const int32_t sound = LoadSoundFile(Write("wave.wav", WavBytes(44100, 1, 16, wave)), 1);
+    for (float rate : {1.0f, 0.73f, 1.9f}) {
+        const int32_t ch = PlaySoundOn(sound, 0);
+        SetChannelPan(ch, -1.0f);
+        SetChannelRate(ch, rate);
+        const std::vector<int16_t> out = Render(3000);
+        // The steepest step of the wave itself bounds every step of the mix.
+        const double maxStep = 16000 * 2 * pi / 100 * rate + 2;
+        for (int i = 1; i < 3000; ++i) ASSERT_LE(std::abs(out[2 * i] - out[2 * i - 2]), maxStep) << rate << " " << i;
+        StopChannel(ch);
+    }
+}
+
+TEST_F(Mixer, WavDecoding) {
+    // 8-bit stereo at 11025 Hz, behind an odd-sized chunk with its pad byte.
+    const std::string list = std::string("LIST") + std::string("\x03\0\0\0abc\0", 8);
+    media::Sound s;
+    std::string error;
+    const std::vector<int16_t> samples{-32768, 0, 32512, -256};
+    ASSERT_TRUE(media::DecodeWav(Write("s8.wav", WavBytes(11025, 2, 8, samples, list)), s, &error)) << error;
+    EXPECT_EQ(s.rate + s.channels, 11025 + 2);
+    EXPECT_EQ(s.samples, samples);
+
+    // Every truncation of a good file fails cleanly, as do garbage and foreign formats.
+    const std::string good = WavBytes(44100, 1, 16, std::vector<int16_t>(64, 7));
+    for (size_t n = 0; n < good.size(); ++n)
+        EXPECT_FALSE(media::DecodeWav(Write("cut.wav", good.substr(0, n)), s, &error)) << n;
+    std::string garbage = "RIFF\xff\xff\xff\x7fWAVEfmt \xff\xff\xff\xff";
+    for (int i = 0; i < 200; ++i) garbage += static_cast<char>(i * 37);
+    EXPECT_FALSE(media::DecodeWav(Write("garbage.wav", garbage), s, &error));
+    std::string float32 = good;
+    float32[20] = 3;  // IEEE float format
+    EXPECT_FALSE(media::DecodeWav(Write("float.wav", float32), s, &error));
+    EXPECT_EQ(LoadSoundFile(Write("garbage.ogg", garbage.substr(12)), 0), 0);
+    EXPECT_EQ(LoadSoundFile((dir_ / "missing.wav").string(), 0), 0);
+    // Content decides over the name.
+    EXPECT_NE(LoadSoundFile(Write("really_a_wav.ogg", good), 0), 0);
+}
+
+TEST_F(Mixer, OggDecodingOfGeneratedMusic) {
+    std::string found;
+    if (fs::is_directory(STREETWARDEN_DATA_DIR))
+        for (const auto& entry : fs::recursive_directory_iterator(STREETWARDEN_DATA_DIR))
+            if (entry.path().extension() == ".ogg") found = entry.path().string();
+    if (found.empty()) GTEST_SKIP() << "no generated Data with Ogg files";
+    media::Sound s;
+    std::string error;
+    ASSERT_TRUE(media::DecodeOgg(found, s, &error)) << error;
+    EXPECT_EQ(s.rate, 44100);
+    EXPECT_GT(s.Frames(), 44100 / 10);
+}
+
+}  // namespace
