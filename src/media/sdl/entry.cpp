@@ -1,16 +1,17 @@
-// The program's entry: make the program's own folder the working directory,
-// so every "Data/..." path resolves there, then run the game.
+// The program's entry: make the program's own folder the working directory
+// (the game reads its Data folder by relative paths), then run the game.
 #include <SDL.h>
 
 #include <filesystem>
+#include <system_error>
 
-#include "media.h"
+#include "sdl_backend.h"
 
-int main(int, char**) {
+int main(int /*argc*/, char* /*argv*/[]) {
     if (char* base = SDL_GetBasePath()) {
-        std::error_code ec;
-        std::filesystem::current_path(base, ec);
+        std::error_code ignored;
+        std::filesystem::current_path(base, ignored);
         SDL_free(base);
     }
-    return GameModuleEntry();
+    sdlmedia::EndProcess(GameModuleEntry());
 }

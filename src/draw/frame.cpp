@@ -1,0 +1,210 @@
+// The frame's layer order and the street band in depth order.
+#include "draw/frame.h"
+
+#include "draw/background.h"
+#include "draw/draw_standins.h"
+#include "draw/effects.h"
+#include "draw/hero.h"
+#include "media.h"
+#include "play/enemy_look.h"
+#include "play/tables.h"
+#include "shell/assets.h"
+#include "shell/records.h"
+
+namespace {
+
+constexpr int32_t kFirstKey = -161;
+constexpr int32_t kLastKey = 110;
+// Where members beyond the band are drawn: those above it at key -151,
+// bullets below it at key 91.
+constexpr int32_t kFarCatchKey = -151;
+constexpr int32_t kNearCatchKey = 91;
+// Drawn y of everything on the street: its y (with its lane where it keeps
+// one) plus the shake plus this.
+constexpr int32_t kFloorOffset = 74;
+
+float ScreenX(int32_t worldX) { return static_cast<float>(worldX + CameraX); }
+float FloorY(int32_t y) { return static_cast<float>(y + ScreenShake + kFloorOffset); }
+
+// Frames that show an enemy half see-through (muzzle smoke and the like),
+// by the kind's own frame before any look offset.
+bool EnemyFrameIsHalfAlpha(int32_t kind, int32_t frame) {
+    switch (kind) {
+        case 0: return frame == 6;
+        case 1: return frame == 10 || frame == 21;
+        case 4: return frame == 5 || frame == 7;
+        case 6: return frame == 11 || frame == 23;
+        case 11: return frame == 13 || frame == 27;
+        default: return false;
+    }
+}
+
+// A corpse lies where the enemy fell: its key is its y less the kind's base.
+int32_t CorpseDepthKey(int32_t slot) {
+    int32_t base;
+    switch (CorpseKind[slot]) {
+        case 17: base = 190; break;
+        case 11: base = 255; break;
+        case 6: base = 265; break;
+        case 1: base = 268; break;
+        default: base = 281; break;
+    }
+    return CorpseY[slot] - base;
+}
+
+// The value each pickup, prop or bullet is drawn at. Near the band's far edge
+// an item could match both its own key and the far catch-all, and near the
+// near edge a bullet both its own key and the near catch-all; each is drawn
+// once only, at its own key when that lies in the band, so that additive
+// bullets do not double their brightness.
+int32_t PickupDrawValue(int32_t slot) {
+    if (PickupY[slot] < 118) return kFarCatchKey + 271;
+    return PickupY[slot] - 8;
+}
+
+int32_t PropDrawValue(int32_t slot) {
+    if (PropY[slot] < 110) return kFarCatchKey + 271;
+    return PropY[slot];
+}
+
+int32_t BulletDrawValue(int32_t slot) {
+    const int32_t line = BulletY[slot] + BulletLane[slot];
+    if (line < kFirstKey + 394) return kFarCatchKey + 394;
+    if (line > kLastKey + 394) return kNearCatchKey + 394;
+    return line;
+}
+
+// CollectablesImage frame of a pickup kind; -1 for kinds never drawn on the
+// street (4 and 5).
+int32_t PickupFrame(int32_t kind) {
+    static constexpr int32_t kFrameByKind[10] = {0, 1, 2, 3, -1, -1, 4, 5, 6, 7};
+    if (kind < 0 || kind > 9) return -1;
+    return kFrameByKind[kind];
+}
+
+void DrawEnemiesAtDepth(int32_t key) {
+    for (int32_t slot = 0; slot < EnemySlots; ++slot) {
+        const int32_t kind = EnemyKind[slot];
+        if (kind < 0 || EnemyLane[slot] != key) continue;
+        if (kind >= EnemyImageCount) continue;
+        const int32_t frame = EnemyFrame[slot];
+        const float x = ScreenX(EnemyX[slot]);
+        const int32_t y = EnemyY[slot] + EnemyLane[slot];
+
+        // In slow motion a sniper leaves an after-image 4 pixels lower, drawn
+        // in whatever blend and alpha the enemy before it at this key left.
+        if (SlowMotion == 4 && kind == 0 && (frame < 3 || frame == 8 || frame == 9)) {
+            DrawImageFrame(EnemyImages[0], x, FloorY(y + 4), 7);
+        }
+
+        SetBlendMode(BlendAlpha);
+        SetDrawAlpha(EnemyFrameIsHalfAlpha(kind, frame) ? 0.5f : 1.0f);
+        const int32_t look = kind == 1 ? StreetGunmanLook(slot) : 0;
+        DrawImageFrame(EnemyImages[kind], x, FloorY(y), frame + look);
+    }
+}
+
+}  // namespace
+
+void DrawFrame() {
+    SetClipRect(0, 0, 640, 480);
+    SetBlendMode(BlendMask);
+    SetDrawAlpha(1.0f);
+    SetDrawColour(255, 255, 255);
+
+    UpdateScreenShake();
+    DrawStageBackground();
+    DrawShadows();
+    DrawObjectDebris();
+    DrawStageWindows();
+    DrawDrops();
+    DrawShellCasings();
+    DrawActorsByDepth();
+    DrawAirStrike();
+    DrawHitFlash();
+    DrawExplosions();
+    DrawLightPools();
+    DrawForegroundProps();
+    DrawRain();
+    DrawHud();
+    DrawBrightnessOverlay();
+}
+
+void DrawActorsByDepth() {
+    SetClipRect(0, 0, 640, 480);
+    for (int32_t key = kFirstKey; key <= kLastKey; ++key) {
+        DrawEnemiesAtDepth(key);
+        SetBlendMode(BlendMask);
+        SetDrawAlpha(1.0f);
+        DrawCorpsesAtDepth(key);
+        // The hero (with his flying helmet and muzzle flash) is drawn only
+        // while his lane lies within the band.
+        if (HeroLane == key) DrawHero();
+        DrawPickupsAtDepth(key + 271);
+        DrawDestructablesAtDepth(key + 271);
+        DrawBulletsAtDepth(key + 394);
+    }
+    SetClipRect(0, 0, 640, 480);
+    SetBlendMode(BlendMask);
+    SetDrawAlpha(1.0f);
+}
+
+void DrawCorpsesAtDepth(int32_t key) {
+    // Corpses are dimmed; off-screen ones are simply clipped. Their frame
+    // already holds the gunman's look.
+    SetDrawColour(150, 150, 150);
+    for (int32_t slot = 0; slot < CorpseSlots; ++slot) {
+        const int32_t kind = CorpseKind[slot];
+        if (kind < 0 || kind >= EnemyImageCount || CorpseDepthKey(slot) != key) continue;
+        DrawImageFrame(EnemyImages[kind], ScreenX(CorpseX[slot]), FloorY(CorpseY[slot]), CorpseFrame[slot]);
+    }
+    SetDrawColour(255, 255, 255);
+}
+
+void DrawPickupsAtDepth(int32_t value) {
+    SetClipRect(0, 0, 640, 480);
+    for (int32_t slot = 0; slot < PickupSlots; ++slot) {
+        if (PickupKind[slot] < 0 || PickupDrawValue(slot) != value) continue;
+        const int32_t sx = PickupX[slot] + CameraX;
+        if (sx <= -30 || sx >= 690) continue;
+        const int32_t frame = PickupFrame(PickupKind[slot]);
+        if (frame < 0) continue;
+        DrawImageFrame(CollectablesImage, static_cast<float>(sx), FloorY(PickupY[slot]), frame);
+    }
+    SetClipRect(0, 0, 640, 480);
+}
+
+void DrawDestructablesAtDepth(int32_t value) {
+    SetClipRect(0, 0, 640, 480);
+    for (int32_t slot = 0; slot < PropSlots; ++slot) {
+        if (PropFrame[slot] < 0 || PropDrawValue(slot) != value) continue;
+        const int32_t sx = PropX[slot] + CameraX;
+        if (sx <= -60 || sx >= 641) continue;
+        DrawImageFrame(DestructablesImage, static_cast<float>(sx), FloorY(PropY[slot]), PropFrame[slot]);
+    }
+    SetClipRect(0, 0, 640, 480);
+}
+
+void DrawBulletsAtDepth(int32_t value) {
+    SetBlendMode(BlendLight);
+    SetClipRect(0, 0, 640, 480);
+    for (int32_t slot = 0; slot < BulletSlots; ++slot) {
+        if (BulletActive[slot] != 1 || BulletDrawValue(slot) != value) continue;
+        const float x = ScreenX(BulletX[slot]);
+        if (BulletKind[slot] == 2) {
+            // A missile's flame flickers between two cells, rolled anew at
+            // every drawing; its direction picks up, down or sideways.
+            const int32_t dir = BulletDir[slot];
+            const int32_t heading = dir <= 0 ? 0 : (dir <= 7 ? 4 : 2);
+            const int32_t flicker = RandomInt(0, 1);
+            DrawImageFrame(MissileImage, x, static_cast<float>(BulletY[slot] + ScreenShake + 56), flicker + heading);
+        } else {
+            int32_t offset = 0;
+            if (BulletKind[slot] == 1) offset = 16;
+            if (BulletKind[slot] == 4) offset = 48;
+            DrawImageFrame(BulletsImage, x, FloorY(BulletY[slot]), BulletDir[slot] + offset);
+        }
+    }
+    SetBlendMode(BlendMask);
+    SetClipRect(0, 0, 640, 480);
+}

@@ -1,0 +1,51 @@
+// The enemy pass: every tick it steps the pacing values, advances the spawn
+// list, runs the refire clock, and for each live enemy the bullet test, its
+// kind routine and the removal far behind the hero; then the rules that end
+// a section and the blast event of stage 1. Also the corpse ring, and the
+// rules every kind routine shares (sounds, animation, lane drift, turning at
+// the limits, freeing the slot).
+#pragma once
+
+#include <cstdint>
+
+// Clock of the last refire tick (set at every section start).
+extern int32_t EnemyTickTime;
+
+// Enemy kinds.
+constexpr int32_t KindSniper = 0;
+constexpr int32_t KindGunman = 1;
+constexpr int32_t KindBiker = 4;
+constexpr int32_t KindChainsaw = 6;
+constexpr int32_t KindRogueCop = 11;
+constexpr int32_t KindKR770 = 17;
+
+// Once per tick (before the random spawner). In slow motion the enemies act
+// on one tick in five, but the pacing values and the spawn list move every tick.
+void UpdateEnemies();
+// Frees the slot of an enemy (any kind but the KR770) left 800 px behind the
+// hero: no corpse, no kill.
+void DespawnEnemyBehind(int32_t slot);
+// Copies the enemy in `slot` into the corpse ring at CorpseNext (the oldest
+// entry goes when the ring is full); a gunman's frame keeps his look.
+void AddCorpse(int32_t slot);
+// Once per tick: corpses 800 px behind the hero are removed.
+void CullCorpses();
+// One chance in 251 of the kind's idle noise (KR770 roar, chainsaw idling).
+void EnemyIdleVoice(int32_t slot);
+
+// ------------------------------------------------------------------ shared by the kind routines
+// An enemy sound: the pan from the enemy's screen x, then the effect.
+void PlayEnemySound(int32_t slot, int32_t sound, float volume);
+// A looping animation over frames lo..hi: one frame on, every 11th tick (the
+// divider ticks), and back to lo when outside. Returns true on a divider tick.
+bool StepEnemyAnimation(int32_t slot, int32_t lo, int32_t hi);
+// Half a pixel a tick toward the hero's lane, the feet line being the drawn
+// height plus `height`.
+void DriftTowardHero(int32_t slot, int32_t height);
+// Turning at the section's and the screen's edges while walking: left limit
+// L, right limit R, screen right S and screen left T; each turn rolls the
+// drift anew.
+void TurnAtLimits(int32_t slot, int32_t left, int32_t right, int32_t screenRight, int32_t screenLeft);
+// The end of a death or a stand-in's removal: the slot's fields to -1
+// (EnemyFacing and EnemyShotLatch keep theirs).
+void FreeEnemySlot(int32_t slot);

@@ -1,0 +1,54 @@
+// Function keys during play.
+#include "shell/hotkeys.h"
+
+#include <cstdint>
+
+#include "media.h"
+#include "shell/assets.h"
+#include "shell/audio.h"
+#include "shell/records.h"
+
+namespace {
+
+constexpr int32_t KeyF1 = 112;
+constexpr int32_t KeyF2 = 113;
+constexpr int32_t KeyF3 = 114;
+constexpr int32_t KeyF4 = 115;
+constexpr int32_t KeyF5 = 116;
+constexpr int32_t KeyF6 = 117;
+
+constexpr float BrightnessStep = 0.001f;
+constexpr float BrightnessMax = 0.5f;
+
+void ToggleSwitch(int32_t& value) {
+    value += 1;
+    if (value > 1) value = 0;
+}
+
+}  // namespace
+
+void HandleBrightnessKeys() {
+    // F1 darker, F2 lighter; both together cancel out exactly.
+    float change = 0.0f;
+    if (IsKeyDown(KeyF1) != 0) change -= BrightnessStep;
+    if (IsKeyDown(KeyF2) != 0) change += BrightnessStep;
+    Brightness += change;
+    if (Brightness < 0.0f) Brightness = 0.0f;
+    if (Brightness > BrightnessMax) Brightness = BrightnessMax;
+}
+
+void HandleHotkeys() {
+    HandleBrightnessKeys();
+    if (KeyHitCount(KeyF3) == 1) {
+        MusicOn += 1;
+        if (MusicOn == 1) StartMusic();
+        if (MusicOn > 1) {
+            MusicOn = 0;
+            StopChannel(MusicIntroChannel);
+            StopChannel(MusicLoopChannel);
+        }
+    }
+    if (KeyHitCount(KeyF4) == 1) ToggleSwitch(ShowFps);
+    if (KeyHitCount(KeyF5) == 1) ToggleSwitch(AltEnergyBar);
+    if (KeyHitCount(KeyF6) == 1) ToggleSwitch(ShowPlayClock);
+}

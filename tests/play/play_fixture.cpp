@@ -1,0 +1,92 @@
+// Helpers of the stage-play tests.
+#include "play_fixture.h"
+
+#include <filesystem>
+
+#include "headless.h"
+#include "media.h"
+#include "play/stage_loop.h"
+#include "play/tables.h"
+#include "shell/assets.h"
+#include "shell/manifest.h"
+#include "shell/records.h"
+
+namespace playtest {
+namespace {
+
+bool started = false;
+std::function<void(int32_t, int32_t)> watcher;
+
+void Watch(int32_t point, int32_t pass) {
+    if (watcher) watcher(point, pass);
+}
+
+int32_t Count(headless::Op op, int32_t value) {
+    int32_t n = 0;
+    for (const headless::DrawCall& c : headless::DrawCalls()) {
+        if (c.op != op) continue;
+        if (op == headless::Op::Present && c.sync != value) continue;
+        if (op == headless::Op::Grab && c.image != value) continue;
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+void StartGameOnce() {
+    if (started) return;
+    started = true;
+    std::filesystem::current_path(std::filesystem::path(STREETWARDEN_DATA_DIR).parent_path());
+    headless::Reset(1000);
+    InitRuntime();
+    InitAudio();
+    InitKeyboard();
+    InitJoystick();
+    InitDisplay();
+    SelectDisplayDriver(OpenGl2dDriver(), 2);
+    OpenDisplay(640, 480, 0, 100, 2);
+    SeedRandom(ElapsedMillis());
+    SetDefaultImageFlags(1);
+    SetBlendMode(1);
+    SetDrawAlpha(1.0f);
+    SetDrawColour(255, 255, 255);
+    FadeScreenImage = CreateBlankImage(640, 480, 1, -1);
+    PauseScreenImage = CreateBlankImage(640, 480, 1, -1);
+    LoadAssetRows(1, AssetFileCount);
+    CreateActorTables();
+    AllocateChannels();
+}
+
+void NewGame(int32_t stageNumber) {
+    StartGameOnce();
+    headless::SetPollHook(nullptr);
+    StageLoopHook = nullptr;
+    watcher = nullptr;
+    FlushKeyStates();
+    for (int32_t port = 0; port < 2; ++port) {
+        for (int32_t button = 0; button < 12; ++button) headless::SetJoyButton(port, button, false);
+    }
+    FlushKeyStates();
+    headless::SetTicksPerWait(0);
+    headless::SetRecordDrawing(true);
+    headless::ClearDrawCalls();
+    SetStartupDefaults();
+    SetNewGameValues();
+    StageNumber = stageNumber;
+}
+
+int32_t RunSection(std::function<void(int32_t point, int32_t pass)> onPass) {
+    watcher = std::move(onPass);
+    StageLoopHook = Watch;
+    const int32_t result = RunStage();
+    StageLoopHook = nullptr;
+    watcher = nullptr;
+    return result;
+}
+
+int32_t CountClears() { return Count(headless::Op::Clear, 0); }
+int32_t CountPresents(int32_t sync) { return Count(headless::Op::Present, sync); }
+int32_t CountGrabs(int32_t image) { return Count(headless::Op::Grab, image); }
+
+}  // namespace playtest

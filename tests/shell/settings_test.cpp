@@ -1,0 +1,152 @@
+// The settings file: layout and round trip, short and damaged files, and a
+// save that is cut short or cannot be written.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "headless.h"
+#include "shell/records.h"
+#include "shell/settings.h"
+#include "shell_fixture.h"
+
+namespace fs = std::filesystem;
+using namespace shelltest;
+
+namespace {
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::string Le32(uint32_t v) {
+    std::string s(4, '\0');
+    for (int i = 0; i < 4; ++i) s[i] = static_cast<char>(v >> (8 * i));
+    return s;
+}
+
+std::string File(int32_t games, int32_t scheme, int32_t music, int32_t bar, int32_t clock, float bright) {
+    uint32_t bits;
+    std::memcpy(&bits, &bright, 4);
+    return Le32(games) + Le32(scheme) + Le32(music) + Le32(bar) + Le32(clock) + Le32(bits);
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        headless::Reset();
+        root_ = MakeTempDir();
+        fs::create_directories(root_ + "/Data");
+        dir_ = std::make_unique<WorkingDir>(root_);
+        SetStartupDefaults();
+    }
+    void TearDown() override {
+        dir_.reset();
+        RemoveTree(root_);
+    }
+    std::string root_;
+    std::unique_ptr<WorkingDir> dir_;
+};
+
+TEST_F(SettingsFile, SaveWritesTwentyFourLittleEndianBytesThatLoadBack) {
+    fs::create_directories("Data/save.kvg");  // a folder of that name reads nothing
+    LoadSettings();
+    EXPECT_EQ(MusicOn, 1);
+    fs::remove("Data/save.kvg");
+
+    GamesPlayed = 0x01020304;
+    ControlScheme = 4;
+    MusicOn = 0;
+    AltEnergyBar = 0;
+    ShowPlayClock = 1;
+    Brightness = 0.5f;
+    SaveSettings();
+    EXPECT_EQ(FileBytes("Data/save.kvg"), File(0x01020304, 4, 0, 0, 1, 0.5f));
+    EXPECT_FALSE(fs::exists(SettingsTempPath));
+
+    SetStartupDefaults();
+    LoadSettings();
+    EXPECT_EQ(GamesPlayed, 0x01020304);
+    EXPECT_EQ(ControlScheme, 4);
+    EXPECT_EQ(MusicOn, 0);
+    EXPECT_EQ(AltEnergyBar, 0);
+    EXPECT_EQ(ShowPlayClock, 1);
+    EXPECT_EQ(Brightness, 0.5f);
+}
+
+TEST_F(SettingsFile, AShortFileKeepsTheDefaultsOfTheFieldsItDoesNotHold) {
+    WriteBytes("Data/save.kvg", File(9, 2, 0, 0, 1, 0.3f).substr(0, 10));  // two fields and a half
+    LoadSettings();
+    EXPECT_EQ(GamesPlayed, 9);
+    EXPECT_EQ(ControlScheme, 2);
+    EXPECT_EQ(MusicOn, 1);
+    EXPECT_EQ(AltEnergyBar, 1);
+    EXPECT_EQ(ShowPlayClock, 0);
+
+    WriteBytes("Data/save.kvg", File(9, 2, 0, 0, 1, 0.3f).substr(0, 23));
+    LoadSettings();
+    EXPECT_EQ(ShowPlayClock, 1);
+    EXPECT_EQ(Brightness, 0.0f);
+}
+
+TEST_F(SettingsFile, OutOfRangeValuesAreSetRight) {
+    struct Case {
+        int32_t scheme, music, bar, clock;
+        float bright;
+        int32_t wantScheme, wantMusic, wantBar, wantClock;
+        float wantBright;
+    };
+    const float inf = std::numeric_limits<float>::infinity();
+    const Case cases[] = {
+        {6, 2, -1, 7, 0.75f, 0, 0, 0, 0, 0.5f},
+        {-1, 1, 1, 1, -0.25f, 0, 1, 1, 1, 0.0f},
+        {5, 0, 0, 0, std::numeric_limits<float>::quiet_NaN(), 5, 0, 0, 0, 0.0f},
+        {3, 1, 1, 0, inf, 3, 1, 1, 0, 0.5f},
+    };
+    for (const Case& c : cases) {
+        WriteBytes("Data/save.kvg", File(1, c.scheme, c.music, c.bar, c.clock, c.bright));
+        LoadSettings();
+        EXPECT_EQ(ControlScheme, c.wantScheme);
+        EXPECT_EQ(MusicOn, c.wantMusic);
+        EXPECT_EQ(AltEnergyBar, c.wantBar);
+        EXPECT_EQ(ShowPlayClock, c.wantClock);
+        EXPECT_EQ(Brightness, c.wantBright) << c.bright;
+    }
+    GamesPlayed = std::numeric_limits<int32_t>::max() - 1;
+    CountGamePlayed();
+    CountGamePlayed();
+    EXPECT_EQ(GamesPlayed, std::numeric_limits<int32_t>::max());
+}
+
+TEST_F(SettingsFile, ASaveCutShortOrFailingLeavesTheOldFileWhole) {
+    const std::string old = File(5, 1, 1, 0, 0, 0.125f);
+    WriteBytes("Data/save.kvg", old);
+    // Killed after writing part of the new file: the old one still loads.
+    WriteBytes(SettingsTempPath, "\x09\x00");
+    LoadSettings();
+    EXPECT_EQ(GamesPlayed, 5);
+    EXPECT_EQ(Brightness, 0.125f);
+
+    // A save that cannot write keeps the old file and says so in one line.
+    fs::remove(SettingsTempPath);
+    fs::create_directories(std::string(SettingsTempPath) + "/blocked");
+    GamesPlayed = 6;
+    ::testing::internal::CaptureStderr();
+    SaveSettings();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(FileBytes("Data/save.kvg"), old);
+    EXPECT_NE(said.find("Data/save.kvg"), std::string::npos);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+
+    // Once the way is clear the next save goes through.
+    fs::remove_all(SettingsTempPath);
+    WriteBytes(SettingsTempPath, "\x09\x00");
+    SaveSettings();
+    EXPECT_EQ(FileBytes("Data/save.kvg"), File(6, 1, 1, 0, 0, 0.125f));
+    EXPECT_FALSE(fs::exists(SettingsTempPath));
+}
+
+}  // namespace

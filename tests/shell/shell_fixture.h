@@ -1,0 +1,60 @@
+// Helpers of the shell tests: a made-up Data folder the game can start from,
+// a working directory switch, and a driver for the title screen's keys.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace shelltest {
+
+// Writes an 8-bit RGB PNG (stored, uncompressed deflate).
+void WritePng(const std::string& path, int32_t width, int32_t height, const std::vector<uint8_t>& rgb);
+// Writes a short 16-bit mono WAV (also used for .ogg paths: the loader looks
+// at the content).
+void WriteWav(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+
+// Builds a Data folder under `root` holding every manifest file and section
+// strip. Whole pictures are 3 x 1 probes (black, green, blue pixels); small
+// strips are real pictures whose cell 0 starts with the same three pixels;
+// large strips are empty files that the headless backend synthesises.
+void MakeDataFolder(const std::string& root);
+// True when the file was written as a real picture with probe pixels.
+bool HasProbePixels(const std::string& path);
+
+// A fresh temporary folder (removed by RemoveTree).
+std::string MakeTempDir();
+void RemoveTree(const std::string& path);
+
+// Makes a folder the working directory for its lifetime.
+class WorkingDir {
+public:
+    explicit WorkingDir(const std::string& dir);
+    ~WorkingDir();
+private:
+    std::string old_;
+};
+
+// Presses keys on the title screen: on each new title frame (one in which
+// the title text was drawn), taps the next group of keys of the script; with
+// the script used up it taps Escape, so the title always ends by quitting.
+// Keys in `held` are held down throughout.
+struct TitleDriver {
+    std::deque<std::vector<int32_t>> taps;
+    std::vector<int32_t> held;
+    std::function<void()> onPoll;  // called first at every poll
+    void Install();
+};
+
+// Scripts the in-stage loop: on the first pass of every section, notes
+// "RunStage <StageNumber>" in StandinCalls and ends the section with the
+// result that `result` gives (every section cleared when it is empty).
+void ScriptSections(std::function<int32_t()> result = nullptr);
+
+// Resets the headless backend and the game's flow state for a fresh Main.
+void ResetGame();
+
+}  // namespace shelltest

@@ -1,0 +1,591 @@
+// Stage ornaments and foreground pieces: junkyard scrap, graveyard stones,
+// factory pipes and belts, the steel mill's hooks and girders, and the
+// corporate tower's glass, pillars, couches and lift shaft.
+#include <algorithm>
+
+#include "generators.h"
+
+namespace dg {
+namespace {
+
+const Rgb kOut = Hex(0x0C0C10);
+const Rgb kWhite{255, 255, 255};
+
+void Shade(Layer& L, double x0, double x1, Rgb c) { L.FillGradient(x0, 0, x1, 0, Mix(c, kWhite, 0.25), Scale(c, 0.5)); }
+void ShadeV(Layer& L, double y0, double y1, Rgb c) { L.FillGradient(0, y0, 0, y1, Mix(c, kWhite, 0.25), Scale(c, 0.5)); }
+
+// ------------------------------------------------------------ junkyard
+void ScrapHeap(Layer& L, double x0, double x1, double base, double height, Rng& r) {
+    for (int k = 0; k < (x1 - x0) / 6; ++k) {
+        double x = r.Range(x0, x1), w = r.Range(8, 26), h = r.Range(height * 0.3, height);
+        L.Poly({x - w / 2, base, x - w / 3, base - h, x + w / 3, base - h * r.Range(0.6, 1.0), x + w / 2, base});
+        L.StrokeKeep(kOut, 1.5);
+        Rgb c = Mix(Hex(0x5A4A3A), Hex(0x7A5A3A), r.Uniform());
+        if (r.Chance(0.2)) c = Hex(0x3A4A5A);
+        ShadeV(L, base - h, base, c);
+    }
+}
+
+void Junkfront(Sheet& s, Rng& r) {
+    Layer L(757, 38);
+    // Seamless at 756: the heap is drawn three times, shifted by the period.
+    Rng a(r.Next());
+    for (int rep = -1; rep <= 1; ++rep) {
+        Rng b = a;
+        cairo_save(L.cr);
+        cairo_translate(L.cr, rep * 756, 0);
+        ScrapHeap(L, 0, 756, 40, 30, b);
+        cairo_restore(L.cr);
+    }
+    L.StampHard(s, 0, 0);
+    for (int y = 0; y < 38; ++y) {  // the last column repeats the first
+        if (s.On(0, y)) s.Set(756, y, s.Get(0, y));
+        else s.Clear(756, y);
+    }
+}
+
+void JunkA(Sheet& s, Rng& r) {
+    for (int c = 0; c < 14; ++c) {
+        Layer L(79, 77);
+        switch (c % 7) {
+        case 0:  // car wreck front
+            L.Poly({2, 77, 4, 40, 20, 30, 50, 28, 70, 40, 77, 77});
+            L.StrokeKeep(kOut, 2);
+            ShadeV(L, 28, 77, Hex(0x7A3A2A));
+            L.Rect(20, 34, 36, 12);
+            L.Fill(Hex(0x202830));
+            L.Ellipse(12, 60, 5, 4);
+            L.Fill(Hex(0x9A9A80));
+            break;
+        case 1:  // washing machine
+            L.Rect(12, 14, 52, 63);
+            L.StrokeKeep(kOut, 2);
+            Shade(L, 12, 64, Hex(0xC8C8C0));
+            L.Ellipse(38, 48, 16, 16);
+            L.StrokeKeep(kOut, 2);
+            L.Fill(Hex(0x3A4450));
+            break;
+        case 2:  // fridge
+            L.Rect(18, 2, 42, 75);
+            L.StrokeKeep(kOut, 2);
+            Shade(L, 18, 60, Hex(0xB8BCB0));
+            L.Line(18, 28, 60, 28, kOut, 1.5);
+            L.Line(54, 10, 54, 22, Hex(0x5A5A5A), 2);
+            break;
+        case 3:  // tyre stack
+            for (int k = 0; k < 4; ++k) {
+                L.Ellipse(40, 70 - k * 15, 30, 9);
+                L.StrokeKeep(kOut, 1.5);
+                L.Fill(Hex(0x18181A));
+            }
+            break;
+        case 4:  // crushed car
+            L.Poly({0, 77, 2, 50, 30, 44, 60, 46, 79, 54, 79, 77});
+            L.StrokeKeep(kOut, 2);
+            ShadeV(L, 44, 77, Hex(0x3A5A7A));
+            L.Line(4, 62, 76, 60, Hex(0x20303A), 2);
+            break;
+        case 5:  // engine block
+            L.Rect(10, 34, 58, 43);
+            L.StrokeKeep(kOut, 2);
+            Shade(L, 10, 68, Hex(0x5A5A58));
+            for (int k = 0; k < 4; ++k) {
+                L.Ellipse(20 + k * 13, 38, 5, 3);
+                L.Fill(Hex(0x2A2A2A));
+            }
+            break;
+        case 6:  // barrels
+            for (int k = 0; k < 2; ++k) {
+                L.Rect(6 + k * 36, 30, 32, 47);
+                L.StrokeKeep(kOut, 2);
+                Shade(L, 6 + k * 36, 38 + k * 36, k ? Hex(0x8A4A1A) : Hex(0x3A5A2A));
+            }
+            break;
+        }
+        if (c >= 7) {  // a second set: rustier, with scrap on top
+            ScrapHeap(L, 10, 69, 77, 20, r);
+        }
+        L.StampHard(s, s.CellX(c), s.CellY(c));
+    }
+}
+
+void JunkB(Sheet& s, Rng&) {
+    for (int c = 0; c < 10; ++c) {
+        Layer L(39, 100);
+        switch (c % 5) {
+        case 0:  // bent street sign
+            L.Line(20, 100, 18, 40, kOut, 5);
+            L.Line(20, 100, 18, 40, Hex(0x8A9098), 3);
+            L.Line(18, 40, 26, 18, kOut, 5);
+            L.Line(18, 40, 26, 18, Hex(0x8A9098), 3);
+            L.Rect(12, 4, 26, 18);
+            L.StrokeKeep(kOut, 2);
+            L.Fill(Hex(0x2A6A3A));
+            break;
+        case 1:  // exhaust pipe
+            L.Line(10, 100, 24, 30, kOut, 8);
+            L.Line(10, 100, 24, 30, Hex(0x7A6A5A), 6);
+            L.Ellipse(24, 30, 5, 5);
+            L.Fill(Hex(0x2A2420));
+            break;
+        case 2:  // broken lamp post
+            L.Line(20, 100, 20, 20, kOut, 7);
+            L.Line(20, 100, 20, 20, Hex(0x4A4E56), 5);
+            L.Poly({16, 22, 24, 22, 30, 8, 12, 12});
+            L.StrokeKeep(kOut, 1.5);
+            L.Fill(Hex(0x3A3E44));
+            break;
+        case 3:  // girder stub
+            L.Rect(10, 20, 20, 80);
+            L.StrokeKeep(kOut, 2);
+            Shade(L, 10, 30, Hex(0x8A5030));
+            for (int k = 0; k < 6; ++k) L.Line(12, 26 + k * 12, 28, 32 + k * 12, Hex(0x5A3020), 2);
+            break;
+        case 4:  // ladder
+            L.Line(8, 100, 14, 10, kOut, 4);
+            L.Line(30, 100, 34, 10, kOut, 4);
+            for (int k = 0; k < 9; ++k) L.Line(9 + k * 0.6, 95 - k * 10, 31 + k * 0.4, 95 - k * 10, Hex(0x9A7A4A), 2.5);
+            break;
+        }
+        L.StampHard(s, s.CellX(c), s.CellY(c));
+    }
+}
+
+// ------------------------------------------------------------ graveyard
+void Stone(Layer& L, Rgb c, double x0, double x1) { Shade(L, x0, x1, c); }
+
+void Grass(Sheet& s, Rng& r) {
+    Layer L(274, 18);
+    Rng a(r.Next());
+    for (int rep = -1; rep <= 1; ++rep) {
+        Rng b = a;
+        for (int k = 0; k < 130; ++k) {
+            double x = b.Range(0, 273) + rep * 273, h = b.Range(6, 18), lean = b.Range(-4, 4);
+            L.Poly({x - 1.5, 18, x + lean, 18 - h, x + 1.5, 18});
+            L.Fill(Mix(Hex(0x1E3A1E), Hex(0x3A6A32), b.Uniform()));
+        }
+    }
+    L.StampHard(s, 0, 0);
+    for (int y = 0; y < 18; ++y) {
+        if (s.On(0, y)) s.Set(273, y, s.Get(0, y));
+        else s.Clear(273, y);
+    }
+}
+
+void StoneAngel(Sheet& s, Rng&) {
+    Layer L(27, 53);
+    Rgb c = Hex(0x8A8C86);
+    L.Poly({1, 22, 8, 8, 12, 24});  // wings
+    L.StrokeKeep(kOut, 1.5);
+    Stone(L, c, 0, 12);
+    L.Poly({26, 22, 19, 8, 15, 24});
+    L.StrokeKeep(kOut, 1.5);
+    Stone(L, c, 15, 27);
+    L.Poly({9, 53, 10, 20, 17, 20, 18, 53});
+    L.StrokeKeep(kOut, 1.5);
+    Stone(L, c, 9, 18);
+    L.Ellipse(13.5, 14, 4.5, 5);
+    L.StrokeKeep(kOut, 1.5);
+    Stone(L, c, 9, 18);
+    L.StampHard(s, 0, 0);
+}
+
+void Headstone(Sheet& s, int kind) {
+    Layer L(s.width, s.height);
+    double w = s.width, h = s.height;
+    Rgb c = Hex(0x7A7C78);
+    if (kind == 0) {  // low stone in grass
+        L.Rect(6, 4, w - 12, h - 4);
+        L.StrokeKeep(kOut, 1.6);
+        Stone(L, c, 6, w - 6);
+        for (int k = 0; k < 14; ++k) L.Line(k * 3, h, k * 3 + 1, h - 8 - (k % 3) * 3, Hex(0x2A4A26), 1.4);
+    } else if (kind == 1) {  // boulder
+        L.Poly({2, h, 4, h * 0.4, 14, 4, 34, 2, 46, h * 0.35, 47, h});
+        L.StrokeKeep(kOut, 1.6);
+        Stone(L, Hex(0x6A6A64), 2, 47);
+    } else if (kind == 2) {  // cross
+        L.Rect(w / 2 - 3.5, 2, 7, h - 2);
+        L.StrokeKeep(kOut, 1.6);
+        Stone(L, c, w / 2 - 4, w / 2 + 4);
+        L.Rect(3, 10, w - 6, 6);
+        L.StrokeKeep(kOut, 1.6);
+        Stone(L, c, 3, w - 3);
+    } else {  // round-topped
+        cairo_move_to(L.cr, 4, h);
+        cairo_line_to(L.cr, 4, 16);
+        cairo_arc(L.cr, w / 2, 16, w / 2 - 4, M_PI, 2 * M_PI);
+        cairo_line_to(L.cr, w - 4, h);
+        cairo_close_path(L.cr);
+        L.StrokeKeep(kOut, 1.6);
+        Stone(L, c, 4, w - 4);
+        L.Line(w / 2 - 6, 18, w / 2 + 6, 18, Hex(0x4A4C48), 1.2);
+        L.Line(w / 2 - 6, 23, w / 2 + 6, 23, Hex(0x4A4C48), 1.2);
+    }
+    L.StampHard(s, 0, 0);
+}
+void StoneGrass(Sheet& s, Rng&) { Headstone(s, 0); }
+void StoneRock(Sheet& s, Rng&) { Headstone(s, 1); }
+void StoneCross(Sheet& s, Rng&) { Headstone(s, 2); }
+void StoneCurve(Sheet& s, Rng&) { Headstone(s, 3); }
+
+// ------------------------------------------------------------ factory
+void Roofpipes(Sheet& s, Rng&) {
+    Layer L(508, 70);
+    L.Rect(0, 0, 508, 12);
+    ShadeV(L, 0, 12, Hex(0x3A3E44));
+    const double ys[3] = {18, 32, 46};
+    const Rgb cs[3] = {Hex(0x6A5A3A), Hex(0x4A6A7A), Hex(0x7A3A2A)};
+    for (int k = 0; k < 3; ++k) {
+        L.Rect(0, ys[k] - 5 + k, 508, 10 - k * 2);
+        L.StrokeKeep(kOut, 1.5);
+        ShadeV(L, ys[k] - 5, ys[k] + 5, cs[k]);
+        for (int j = 0; j < 6; ++j) {
+            L.Rect(30 + j * 85 + k * 20, ys[k] - 7 + k, 6, 14 - k * 2);
+            L.Fill(Scale(cs[k], 0.6));
+        }
+    }
+    for (int j = 0; j < 5; ++j) {
+        L.Line(50 + j * 100, 0, 50 + j * 100, 56, kOut, 3);
+        L.Ellipse(50 + j * 100, 58, 5, 4);
+        L.StrokeKeep(kOut, 1.2);
+        L.Fill(Hex(0xB03020));
+    }
+    L.StampHard(s, 0, 0);
+}
+
+void Boxes(Sheet& s, Rng&) {
+    Layer L(64, 27);
+    for (int k = 0; k < 2; ++k) {
+        L.Rect(2 + k * 31, 4 + k * 3, 29, 24);
+        L.StrokeKeep(kOut, 1.6);
+        ShadeV(L, 4, 27, Hex(0xB08A58));
+        L.Line(16 + k * 31, 4 + k * 3, 16 + k * 31, 27, Hex(0xD8C090), 3);
+    }
+    L.StampHard(s, 0, 0);
+}
+
+void Conveyor(Sheet& s, Rng&) {
+    for (int c = 0; c < 2; ++c) {
+        Layer L(79, 40);
+        L.Rect(0, 4, 79, 12);
+        L.StrokeKeep(kOut, 1.5);
+        ShadeV(L, 4, 16, Hex(0x2A2C30));
+        for (int k = -1; k < 8; ++k) {
+            double x = k * 13 + (c ? 6.5 : 0);
+            L.Line(x, 5, x + 4, 15, Hex(0x5A5E64), 2);
+        }
+        L.Rect(0, 16, 79, 24);
+        ShadeV(L, 16, 40, Hex(0x4A5058));
+        L.Rect(10, 20, 58, 6);
+        L.Fill(Hex(0xD0A020));
+        L.StampHard(s, s.CellX(c), s.CellY(c));
+    }
+}
+
+void Redlight(Sheet& s, Rng&) {
+    for (int c = 0; c < 6; ++c) {
+        Layer L(55, 24);
+        double a = c * 2 * M_PI / 6;
+        double fx = 27.5 + std::cos(a) * 20;
+        L.Poly({27.5, 12, fx - 6, 4 + std::sin(a) * 4, fx + 6, 20 + std::sin(a) * 2});
+        L.Colour(Hex(0xFF3020), 0.6);
+        cairo_fill(L.cr);
+        L.Rect(19, 18, 17, 6);
+        L.StrokeKeep(kOut, 1.5);
+        L.Fill(Hex(0x3A3A3A));
+        L.Ellipse(27.5, 15, 8, 8);
+        L.StrokeKeep(kOut, 1.5);
+        L.FillRadial(27.5 + std::cos(a) * 3, 13, 9, Hex(0xFFD0C0), Hex(0xC01008));
+        L.StampHard(s, s.CellX(c), s.CellY(c));
+    }
+}
+
+void Handrail(Sheet& s, Rng&) {
+    Layer L(640, 79);
+    for (int k = 0; k < 2; ++k) {
+        double y = 8 + k * 30;
+        L.Rect(0, y, 640, 6);
+        L.StrokeKeep(kOut, 1.5);
+        L.Fill(Hex(0xD8B020));
+        for (int j = 0; j < 64; ++j) {
+            L.Poly({j * 10.0, y, j * 10.0 + 5, y, j * 10.0 + 1, y + 6, j * 10.0 - 4, y + 6});
+            L.Fill(Hex(0x1A1A1A));
+        }
+    }
+    for (int j = 0; j < 9; ++j) {
+        if (j == 4) continue;  // the gate opening
+        L.Rect(20 + j * 75, 6, 6, 73);
+        L.StrokeKeep(kOut, 1.5);
+        Shade(L, 20 + j * 75, 26 + j * 75, Hex(0xD8B020));
+    }
+    L.StampHard(s, 0, 0);
+}
+
+void ReflectFactory(Sheet& s, Rng&) {
+    Layer L(44, 44);
+    L.Rect(0, 0, 44, 44);
+    ShadeV(L, 0, 44, Hex(0x2A3A50));
+    L.Rect(4, 24, 16, 20);
+    L.Fill(Hex(0x1A2230));
+    L.Rect(24, 18, 14, 26);
+    L.Fill(Hex(0x202A3A));
+    L.Line(30, 0, 30, 8, Hex(0x101820), 1);
+    L.Ellipse(30, 10, 4, 3);
+    L.Fill(Hex(0xA0C0E0));
+    L.StampHard(s, 0, 0);
+}
+
+void Girderlift(Sheet& s, Rng&) {
+    Layer L(640, 80);
+    L.Rect(0, 20, 640, 10);
+    L.StrokeKeep(kOut, 2);
+    ShadeV(L, 20, 30, Hex(0x8A5A30));
+    L.Rect(0, 54, 640, 10);
+    L.StrokeKeep(kOut, 2);
+    ShadeV(L, 54, 64, Hex(0x8A5A30));
+    L.Rect(0, 30, 640, 24);
+    L.Fill(Hex(0x5A3A20));
+    for (int k = 0; k < 40; ++k) {
+        L.Line(k * 16, 30, k * 16 + 16, 54, Hex(0x3A2412), 2);
+        L.Ellipse(k * 16 + 4, 25, 1.5, 1.5);
+        L.Fill(Hex(0xC08A50));
+        L.Ellipse(k * 16 + 4, 59, 1.5, 1.5);
+        L.Fill(Hex(0xC08A50));
+    }
+    L.StampHard(s, 0, 0);
+}
+
+// ------------------------------------------------------------ steel mill
+void Roofhook(Sheet& s, Rng&) {
+    const double angles[8] = {0, 8, 12, 8, 0, -8, -12, -8};
+    for (int c = 0; c < 8; ++c) {
+        Layer L(36, 46);
+        cairo_translate(L.cr, 18, 0);
+        cairo_rotate(L.cr, angles[c] * M_PI / 180);
+        for (int k = 0; k < 6; ++k) {
+            L.Ellipse(0, 3 + k * 5, 2, 3);
+            L.Stroke(Hex(0x6A6E74), 1.6);
+        }
+        L.Rect(-6, 31, 12, 5);
+        L.StrokeKeep(kOut, 1.5);
+        L.Fill(Hex(0xC09020));
+        cairo_new_sub_path(L.cr);
+        cairo_arc(L.cr, 0, 38, 5, 0, M_PI * 1.3);
+        L.Stroke(Hex(0x8A8E94), 3);
+        L.StampHard(s, s.CellX(c), s.CellY(c));
+    }
+}
+
+void Frontgirder(Sheet& s, Rng&) {
+    Layer L(49, 480);
+    L.Rect(2, 0, 45, 480);
+    L.StrokeKeep(kOut, 2);
+    Shade(L, 2, 47, Hex(0x5A4A3C));
+    L.Rect(10, 0, 29, 480);
+    L.Fill(Hex(0x3A2E24));
+    for (int k = 0; k < 30; ++k) {
+        L.Ellipse(6, 8 + k * 16, 1.6, 1.6);
+        L.Fill(Hex(0x9A8A7A));
+        L.Ellipse(43, 8 + k * 16, 1.6, 1.6);
+        L.Fill(Hex(0x9A8A7A));
+    }
+    L.StampHard(s, 0, 0);
+}
+
+// ------------------------------------------------------------ tower (VXC)
+void Pillarglass(Sheet& s, Rng&) {
+    Layer L(263, 480);
+    const Rgb steel = Hex(0x3A4250);
+    for (double x : {20.0, 120.0, 240.0}) {
+        L.Rect(x, 0, 14, 480);
+        L.StrokeKeep(kOut, 1.5);
+        Shade(L, x, x + 14, steel);
+    }
+    L.Rect(0, 0, 263, 24);
+    L.StrokeKeep(kOut, 1.5);
+    ShadeV(L, 0, 24, steel);
+    L.Rect(0, 88, 263, 8);
+    ShadeV(L, 88, 96, steel);
+    L.StampHard(s, 0, 0);
+}
+
+void GlassPane(Sheet& s, Rgb tint) {
+    Layer L(s.width, s.height);
+    L.Rect(0, 0, s.width, s.height);
+    L.FillGradient(0, 0, s.width, s.height, Mix(tint, kWhite, 0.4), Scale(tint, 0.6));
+    for (int k = 0; k < 3; ++k) {
+        double x = s.width * (0.2 + 0.3 * k), h = s.height;
+        L.Poly({x, 0, x + 14, 0, x - h * 0.4 + 14, h, x - h * 0.4, h});
+        L.Colour(kWhite, 0.25);
+        cairo_fill(L.cr);
+    }
+    L.StampHard(s, 0, 0);
+}
+void Pillarglass2(Sheet& s, Rng&) { GlassPane(s, Hex(0x8AA0B8)); }
+void Pillarglass4(Sheet& s, Rng&) { GlassPane(s, Hex(0x6A90C0)); }
+void Pillarglass3(Sheet& s, Rng&) {
+    GlassPane(s, Hex(0x7A98B8));
+    for (int x = 0; x < 640; x += 80)
+        for (int y = 0; y < 151; ++y) s.Set(x, y, Hex(0x2A3440));
+}
+
+void Pillar(Sheet& s, Rng&) {
+    Layer L(297, 480);
+    L.Rect(0, 0, 297, 28);
+    L.StrokeKeep(kOut, 1.5);
+    ShadeV(L, 0, 28, Hex(0xD8D0C0));
+    L.Rect(0, 22, 297, 4);
+    L.Fill(Hex(0xA89A80));
+    L.Rect(1, 0, 38, 480);
+    L.StrokeKeep(kOut, 2);
+    Shade(L, 1, 39, Hex(0xE0D8CC));
+    for (int k = 0; k < 4; ++k) L.Line(8 + k * 8, 30, 8 + k * 8, 480, Hex(0xB8AE9C), 1.2);
+    L.StampHard(s, 0, 0);
+}
+
+void Ropes(Sheet& s, Rng&) {
+    Layer L(170, 38);
+    for (int k = 0; k < 3; ++k) {
+        double x = 6 + k * 78;
+        if (k < 2) {
+            cairo_move_to(L.cr, x + 3, 8);
+            cairo_curve_to(L.cr, x + 30, 26, x + 50, 26, x + 81, 8);
+            L.Stroke(Hex(0xB02030), 3);
+        }
+        L.Rect(x, 4, 6, 34);
+        L.StrokeKeep(kOut, 1.2);
+        Shade(L, x, x + 6, Hex(0xD0A040));
+        L.Ellipse(x + 3, 4, 4, 4);
+        L.StrokeKeep(kOut, 1.2);
+        L.Fill(Hex(0xE8C060));
+    }
+    L.StampHard(s, 0, 0);
+}
+
+void Boarddoor(Sheet& s, Rng&) {
+    Layer L(640, 120);
+    L.Rect(0, 0, 26, 120);
+    L.StrokeKeep(kOut, 1.5);
+    Shade(L, 0, 26, Hex(0x4A3020));
+    L.Rect(0, 110, 640, 10);
+    L.StrokeKeep(kOut, 1.5);
+    ShadeV(L, 110, 120, Hex(0x8A7A5A));
+    L.StampHard(s, 0, 0);
+}
+
+void Facetv(Sheet& s, Rng& r) {
+    Layer L(80, 60);
+    L.Rect(0, 0, 80, 60);
+    L.Fill(Hex(0x102040));
+    L.Ellipse(40, 30, 16, 21);
+    L.FillRadial(36, 24, 24, Hex(0x8AB0E0), Hex(0x203860));
+    L.Rect(30, 24, 7, 3);
+    L.Fill(Hex(0x102040));
+    L.Rect(44, 24, 7, 3);
+    L.Fill(Hex(0x102040));
+    L.Line(33, 40, 47, 40, Hex(0x102040), 2);
+    L.Rect(24, 48, 32, 12);
+    L.Fill(Hex(0x2A3A5A));
+    L.StampHard(s, 0, 0);
+    for (int y = 0; y < 60; y += 2)
+        for (int x = 0; x < 80; ++x) s.Set(x, y, Scale(s.Get(x, y), 0.7 + 0.1 * r.Uniform()));
+}
+
+void Couch(Sheet& s, Rng&) {
+    Layer L(89, 47);
+    L.Rect(6, 4, 77, 28);
+    L.StrokeKeep(kOut, 1.6);
+    ShadeV(L, 4, 32, Hex(0x5A2A1A));
+    L.Rect(0, 14, 14, 33);
+    L.StrokeKeep(kOut, 1.6);
+    Shade(L, 0, 14, Hex(0x6A3422));
+    L.Rect(75, 14, 14, 33);
+    L.StrokeKeep(kOut, 1.6);
+    Shade(L, 75, 89, Hex(0x6A3422));
+    for (int k = 0; k < 3; ++k) {
+        L.Ellipse(24 + k * 21, 14, 1.5, 1.5);
+        L.Fill(Hex(0x2A1008));
+    }
+    L.StampHard(s, 0, 0);
+}
+
+void Boardpillar(Sheet& s, Rng&) {
+    Layer L(640, 480);
+    L.Rect(0, 0, 640, 20);
+    ShadeV(L, 0, 20, Hex(0x3A2A22));
+    for (double x : {0.0, 604.0}) {
+        L.Rect(x, 0, 36, 480);
+        L.StrokeKeep(kOut, 1.5);
+        Shade(L, x, x + 36, Hex(0x4A1E22));
+        for (int k = 0; k < 4; ++k) L.Line(x + 6 + k * 8, 20, x + 6 + k * 8, 480, Hex(0x3A1418), 1.5);
+    }
+    L.StampHard(s, 0, 0);
+}
+
+void Liftscroll(Sheet& s, Rng&) {
+    // 430 x 592, seamless top to bottom: walls, bracing, cables, level marks.
+    Layer L(430, 592);
+    L.Rect(0, 0, 430, 592);
+    L.Fill(Hex(0x2A2E36));
+    for (int rep = -1; rep <= 1; ++rep) {
+        double o = rep * 592;
+        for (int k = 0; k < 4; ++k) {
+            double y = o + k * 148;
+            L.Line(0, y, 430, y + 148, Hex(0x3E444E), 6);
+            L.Line(430, y, 0, y + 148, Hex(0x3E444E), 6);
+            L.Rect(0, y - 4, 430, 8);  // straddles the seam at the period's start
+            L.Fill(Hex(0x50565E));
+        }
+        for (int k = 0; k < 2; ++k) {
+            double y = o + k * 296 + 120;
+            L.Rect(20, y, 60, 24);
+            L.Fill(Hex(0xD0A020));
+            L.Rect(26, y + 6, 48, 12);
+            L.Fill(Hex(0x1A1A1A));
+        }
+    }
+    L.Rect(0, 0, 22, 592);
+    L.Fill(Hex(0x1C1F24));
+    L.Rect(408, 0, 22, 592);
+    L.Fill(Hex(0x1C1F24));
+    L.Line(200, 0, 200, 592, Hex(0x8A8E94), 2);
+    L.Line(230, 0, 230, 592, Hex(0x8A8E94), 2);
+    L.StampHard(s, 0, 0);
+}
+
+}  // namespace
+
+void AddSceneryImages(Generators& g) {
+    auto& m = g.images;
+    m["Data/Graphics/Levels/Junkyard/Junkfront.png"] = Junkfront;
+    m["Data/Graphics/Levels/Junkyard/JunkobjectsA.png"] = JunkA;
+    m["Data/Graphics/Levels/Junkyard/JunkobjectsB.png"] = JunkB;
+    m["Data/Graphics/Levels/Graveyard/Grass.png"] = Grass;
+    m["Data/Graphics/Levels/Graveyard/Stoneangel.png"] = StoneAngel;
+    m["Data/Graphics/Levels/Graveyard/Stonegrass.png"] = StoneGrass;
+    m["Data/Graphics/Levels/Graveyard/Stonerock.png"] = StoneRock;
+    m["Data/Graphics/Levels/Graveyard/Stonecross.png"] = StoneCross;
+    m["Data/Graphics/Levels/Graveyard/Stonecurve.png"] = StoneCurve;
+    m["Data/Graphics/Levels/Factory/Roofpipes.png"] = Roofpipes;
+    m["Data/Graphics/Levels/Factory/Boxes.png"] = Boxes;
+    m["Data/Graphics/Levels/Factory/Conveyorbelt.png"] = Conveyor;
+    m["Data/Graphics/Levels/Factory/Redlight.png"] = Redlight;
+    m["Data/Graphics/Levels/Factory/Handrailgate.png"] = Handrail;
+    m["Data/Graphics/Levels/Factory/ReflectfactoryInt.png"] = ReflectFactory;
+    m["Data/Graphics/Levels/Factory/Girderlift.png"] = Girderlift;
+    m["Data/Graphics/Levels/Steelmill/Roofhook.png"] = Roofhook;
+    m["Data/Graphics/Levels/Steelmill/Frontgirder.png"] = Frontgirder;
+    m["Data/Graphics/Levels/Vxc/Pillarglass.png"] = Pillarglass;
+    m["Data/Graphics/Levels/Vxc/Pillarglass2.png"] = Pillarglass2;
+    m["Data/Graphics/Levels/Vxc/Pillarglass3.png"] = Pillarglass3;
+    m["Data/Graphics/Levels/Vxc/Pillarglass4.png"] = Pillarglass4;
+    m["Data/Graphics/Levels/Vxc/Pillar.png"] = Pillar;
+    m["Data/Graphics/Levels/Vxc/Ropes.png"] = Ropes;
+    m["Data/Graphics/Levels/Vxc/Boarddoor.png"] = Boarddoor;
+    m["Data/Graphics/Levels/Vxc/Facetv.png"] = Facetv;
+    m["Data/Graphics/Levels/Vxc/Couch.png"] = Couch;
+    m["Data/Graphics/Levels/Vxc/Boardpillar.png"] = Boardpillar;
+    m["Data/Graphics/Levels/Vxc/Liftscroll.png"] = Liftscroll;
+}
+
+}  // namespace dg

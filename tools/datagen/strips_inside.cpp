@@ -1,0 +1,437 @@
+// Section backgrounds indoors and out of town: the factory hall and its
+// storage room, the graveyard, the tower's entrance, lift and boardroom, and
+// the junkyard with its far end.
+#include <algorithm>
+
+#include "generators.h"
+#include "glyphs.h"
+#include "scene.h"
+
+namespace dg {
+namespace {
+
+const Rgb kOut = Hex(0x0A0A0E);
+
+void ClearRect(Layer& L, double x, double y, double w, double h) {
+    cairo_save(L.cr);
+    cairo_set_operator(L.cr, CAIRO_OPERATOR_CLEAR);
+    cairo_rectangle(L.cr, x, y, w, h);
+    cairo_fill(L.cr);
+    cairo_restore(L.cr);
+}
+
+// Factory wall: panels, pipes, a catwalk.
+void HallWall(Layer& L, double x0, double x1, Rgb tone) {
+    L.Rect(x0, 0, x1 - x0, kWallFoot);
+    L.FillGradient(0, 0, 0, kWallFoot, Scale(tone, 0.7), tone);
+    for (double x = x0 - std::fmod(x0, 80); x < x1; x += 80) L.Line(x, 0, x, kWallFoot, Scale(tone, 0.6), 2);
+    L.Rect(x0, 200, x1 - x0, 37);
+    L.Fill(Scale(tone, 0.75));
+    for (double x = x0 - std::fmod(x0, 40); x < x1; x += 40) L.Line(x, 200, x + 20, 237, Hex(0xC0A020), 6);
+    L.Rect(x0, 92, x1 - x0, 6);  // catwalk
+    L.Fill(Hex(0x3A3C40));
+    for (double x = x0 - std::fmod(x0, 16); x < x1; x += 16) L.Line(x, 72, x, 92, Hex(0x3A3C40), 1.5);
+    L.Line(x0, 72, x1, 72, Hex(0x4A4C50), 2);
+    L.Line(x0, 60, x1, 60, Hex(0x5A4A3A), 6);  // pipe
+}
+
+void SmallWindowFrame(Layer& L, double x) {
+    L.Rect(x - 6, 141, 56, 56);
+    L.StrokeKeep(kOut, 2);
+    L.Fill(Hex(0x5A5E66));
+    L.Rect(x, 147, 44, 44);
+    L.Fill(Hex(0x101418));
+    L.Rect(x - 8, 197, 60, 5);
+    L.Fill(Hex(0x7A7E86));
+}
+
+void LampBracket(Layer& L, double x, double y) {
+    L.Rect(x + 14, y + 18, 27, 10);
+    L.StrokeKeep(kOut, 1.5);
+    L.Fill(Hex(0x3A3C42));
+    L.Line(x + 27, y + 28, x + 27, y + 40, Hex(0x3A3C42), 4);
+}
+
+void FactoryStrip(Sheet& s, Rng& r) {
+    const int W = 1920;
+    Layer L(W, 480);
+    HallWall(L, 0, W, Hex(0x5A6068));
+    // The open bay and a narrow gap: skylit openings to the yard.
+    for (Span g : {Span{452, 480}, Span{932, 1591}}) {
+        double a = g.a - 10, b = g.b + 10;
+        ClearRect(L, a, 0, b - a, 200);
+        L.Rect(a, 200, b - a, 37);
+        L.FillGradient(0, 200, 0, 237, Hex(0x22242A), Hex(0x30323A));
+        L.Rect(a - 5, 0, 10, kWallFoot);
+        L.Fill(Hex(0x2A2C30));
+        L.Rect(b - 5, 0, 10, kWallFoot);
+        L.Fill(Hex(0x2A2C30));
+    }
+    for (double x : {36.0, 372.0, 516.0, 852.0, 1627.0}) SmallWindowFrame(L, x);
+    for (double x : {170.0, 299.0, 650.0, 779.0, 1761.0}) LampBracket(L, x, 106);
+    // Pipes and valves, hazard signs.
+    for (double x = 120; x < W; x += 330) {
+        L.Rect(x, 0, 12, 200);
+        L.StrokeKeep(kOut, 1.5);
+        L.FillGradient(x, 0, x + 12, 0, Hex(0x8A6A4A), Hex(0x4A3420));
+        L.Ellipse(x + 6, 120, 9, 9);
+        L.StrokeKeep(kOut, 1.5);
+        L.Fill(Hex(0xB02820));
+    }
+    for (double x : {330.0, 1200.0, 1860.0}) {
+        L.Poly({x, 110, x + 18, 140, x - 18, 140});
+        L.StrokeKeep(kOut, 1.5);
+        L.Fill(Hex(0xE0B020));
+        L.Rect(x - 1.5, 118, 3, 12);
+        L.Fill(kOut);
+    }
+    // Machines against the wall.
+    for (double x : {200.0, 700.0, 1700.0}) {
+        L.Rect(x, 150, 70, 87);
+        L.StrokeKeep(kOut, 2);
+        L.FillGradient(x, 0, x + 70, 0, Hex(0x6A7A5A), Hex(0x3A4430));
+        L.Ellipse(x + 35, 180, 14, 14);
+        L.Fill(Hex(0x2A2C30));
+    }
+    ConcreteFloor(L, 0, W, Hex(0x5A5A58), r);
+    FinishStrip(L, s, r, 0.1);
+}
+
+void StorageStrip(Sheet& s, Rng& r) {
+    Layer L(640, 480);
+    HallWall(L, 0, 640, Hex(0x4E545A));
+    for (double x : {40.0, 220.0, 400.0}) {  // shelving
+        L.Rect(x, 110, 150, 127);
+        L.StrokeKeep(kOut, 2);
+        L.Fill(Hex(0x2A2C30));
+        for (double y = 130; y < 237; y += 35) {
+            L.Rect(x, y, 150, 4);
+            L.Fill(Hex(0xC06020));
+            for (double bx = x + 6; bx < x + 140; bx += 34) {
+                L.Rect(bx, y - 24, 28, 24);
+                L.StrokeKeep(kOut, 1.2);
+                L.Fill(Hex(0xA08050));
+            }
+        }
+    }
+    LampBracket(L, 580, 134);
+    ConcreteFloor(L, 0, 640, Hex(0x55555A), r);
+    FinishStrip(L, s, r, 0.1);
+}
+
+void GraveyardStrip(Sheet& s, Rng& r) {
+    const int W = 2560;
+    Layer L(W, 480);
+    // Low cemetery wall and hedges on the horizon; sky and trees show above.
+    L.Rect(0, 196, W, 41);
+    L.FillGradient(0, 196, 0, 237, Hex(0x4A4A46), Hex(0x2E2E2C));
+    for (double x = 0; x < W; x += 22) L.Line(x, 196, x, 237, Hex(0x262624), 1);
+    for (double x = 0; x < W; x += 90) {
+        L.Ellipse(x + 40, 196, 46, 14);
+        L.Fill(Hex(0x1A2A1A));
+    }
+    // Wall pillars with caps, a mausoleum and an iron gate.
+    for (double x = 100; x < W; x += 220) {
+        L.Rect(x, 180, 18, 57);
+        L.StrokeKeep(kOut, 1.5);
+        L.FillGradient(x, 0, x + 18, 0, Hex(0x6A6A64), Hex(0x3A3A36));
+        L.Poly({x - 3, 180, x + 9, 170, x + 21, 180});
+        L.Fill(Hex(0x5A5A54));
+    }
+    for (double x : {520.0, 1900.0}) {
+        L.Poly({x, 196, x, 150, x + 40, 128, x + 80, 150, x + 80, 196});
+        L.StrokeKeep(kOut, 2);
+        L.FillGradient(x, 0, x + 80, 0, Hex(0x5A5A56), Hex(0x2E2E2C));
+        L.Rect(x + 30, 160, 20, 36);
+        L.Fill(Hex(0x141414));
+    }
+    for (double gx = 980; gx < 1060; gx += 6) L.Line(gx, 176, gx, 237, Hex(0x1E1E22), 2);
+    L.Line(980, 184, 1060, 184, Hex(0x1E1E22), 2);
+    // Distant chapel.
+    L.Poly({1200, 196, 1200, 150, 1240, 120, 1280, 150, 1280, 196});
+    L.Fill(Hex(0x26262A));
+    L.Poly({1232, 122, 1240, 90, 1248, 122});
+    L.Fill(Hex(0x26262A));
+    // Grass and paths, graves painted flat on the ground.
+    L.Rect(0, kWallFoot, W, 480 - kWallFoot);
+    L.FillGradient(0, kWallFoot, 0, 480, Hex(0x1E2A1C), Hex(0x2A3A24));
+    for (double x = 0; x < W; x += 8) {  // a gravel path, its edges uneven
+        L.Rect(x, 300 + r.Range(-2, 2), 8, 28 + r.Range(-2, 2));
+        L.Fill(Hex(0x46402F));
+    }
+    for (int k = 0; k < 60; ++k) {
+        double x = r.Range(0, W), y = r.Range(250, 290);
+        L.Rect(x, y, 26, 8);
+        L.Fill(Hex(0x3A3A36));
+        double y2 = r.Range(350, 460);
+        L.Rect(r.Range(0, W), y2, 40, 12);
+        L.Fill(Hex(0x323430));
+    }
+    for (int k = 0; k < 900; ++k) {
+        double x = r.Range(0, W), y = r.Range(240, 480);
+        L.Line(x, y, x + r.Range(-2, 2), y - r.Range(3, 7), Hex(0x3A5A2E), 1);
+    }
+    FinishStrip(L, s, r, 0.12);
+}
+
+void EntranceStrip(Sheet& s, Rng& r) {
+    const int W = 1920;
+    Layer L(W, 480);
+    // Lobby at night: dark marble wall, the company mark, lift doors,
+    // wall lights, reception desks; the forecourt outside at the start.
+    L.Rect(144, 0, W - 144, kWallFoot);
+    L.FillGradient(0, 0, 0, kWallFoot, Hex(0x2A2A2E), Hex(0x46423C));
+    for (double x = 144; x < W; x += 120) {
+        L.Line(x, 30, x, kWallFoot, Hex(0x24221F), 2);
+        L.Line(x + r.Range(20, 90), 30, x + r.Range(20, 90), kWallFoot, Hex(0x55504A), 0.8);  // veins
+    }
+    L.Rect(144, 0, W - 144, 30);
+    L.FillGradient(0, 0, 0, 30, Hex(0x18181C), Hex(0x2A2A30));
+    L.Rect(144, 30, W - 144, 3);
+    L.Fill(Hex(0xB89A50));
+    // Wall lights with their glow.
+    for (double x = 230; x < W; x += 240) {
+        L.Ellipse(x, 70, 26, 34);
+        L.FillRadial(x, 70, 34, Hex(0x8A7048), Hex(0x2A2A2E), 0.9, 0.0);
+        L.Rect(x - 4, 60, 8, 14);
+        L.Fill(Hex(0xF0D8A0));
+    }
+    // Lift doors.
+    for (double x : {380.0, 980.0, 1500.0}) {
+        L.Rect(x - 4, 96, 88, 141);
+        L.StrokeKeep(kOut, 2);
+        L.Fill(Hex(0x6A5A3A));
+        L.Rect(x, 104, 40, 133);
+        L.FillGradient(x, 0, x + 40, 0, Hex(0x8A9098), Hex(0x4A5058));
+        L.Rect(x + 40, 104, 40, 133);
+        L.FillGradient(x + 40, 0, x + 80, 0, Hex(0x8A9098), Hex(0x4A5058));
+        L.Rect(x + 34, 86, 12, 6);
+        L.Fill(Hex(0xE04020));
+    }
+    // Glass front of the forecourt: transparent above the entrance canopy.
+    L.Rect(0, 200, 150, 37);
+    L.Fill(Hex(0x1E2026));
+    L.Rect(140, 0, 12, kWallFoot);
+    L.Fill(Hex(0x3A3E48));
+    // The company mark: a stylised tower in a ring.
+    for (double x : {640.0, 1240.0}) {
+        L.Rect(x, 50, 170, 100);
+        L.StrokeKeep(kOut, 2);
+        L.FillGradient(0, 50, 0, 150, Hex(0x1A2A4A), Hex(0x0E1424));
+        cairo_new_sub_path(L.cr);
+        cairo_arc(L.cr, x + 40, 100, 28, 0, 2 * M_PI);
+        L.Stroke(Hex(0xE8C870), 4);
+        L.Poly({x + 34, 126, x + 37, 80, x + 40, 72, x + 43, 80, x + 46, 126});
+        L.Fill(Hex(0xE8C870));
+        BlockText(L, "VXC", x + 80, 86, 4, 1);
+        L.Fill(Hex(0xE8D8A0));
+    }
+    // Reception desks and potted plants.
+    for (double x : {700.0, 1100.0, 1600.0}) {
+        L.Rect(x, 184, 160, 53);
+        L.StrokeKeep(kOut, 2);
+        L.FillGradient(0, 184, 0, 237, Hex(0x4A2E1C), Hex(0x22140C));
+        L.Rect(x, 184, 160, 5);
+        L.Fill(Hex(0xB89A60));
+    }
+    for (double x = 300; x < W; x += 430) {
+        L.Rect(x - 10, 212, 20, 25);
+        L.StrokeKeep(kOut, 1.5);
+        L.Fill(Hex(0x4A4038));
+        for (int k = 0; k < 7; ++k) {
+            double a = -1.2 + k * 0.4;
+            L.Line(x, 212, x + std::sin(a) * 24, 212 - std::cos(a) * 30, Hex(0x2A5A2A), 4);
+        }
+    }
+    TiledFloor(L, 0, W, Hex(0x4A4640), Hex(0x36322C), 40);
+    // Reflections of the wall lights on the polished floor.
+    for (double x = 230; x < W; x += 240) {
+        L.Ellipse(x, 300, 18, 50);
+        L.Colour(Hex(0x7A6A50), 0.35);
+        cairo_fill(L.cr);
+    }
+    FinishStrip(L, s, r, 0.05);
+}
+
+void ElevatorStrip(Sheet& s, Rng& r) {
+    Layer L(640, 480);
+    // Cage sides and posts; the shaft between x 105 and 534 stays open.
+    L.Rect(0, 0, 104, kWallFoot);
+    L.FillGradient(0, 0, 105, 0, Hex(0x3A3E46), Hex(0x22252A));
+    L.Rect(536, 0, 104, kWallFoot);
+    L.FillGradient(535, 0, 640, 0, Hex(0x22252A), Hex(0x3A3E46));
+    for (double x : {88.0, 537.0}) {
+        L.Rect(x, 0, 15, kWallFoot);
+        L.StrokeKeep(kOut, 1.5);
+        L.Fill(Hex(0xC0A020));
+    }
+    for (double y = 20; y < kWallFoot; y += 40) {
+        L.Line(0, y, 90, y + 30, Hex(0x4A4E56), 3);
+        L.Line(550, y + 30, 640, y, Hex(0x4A4E56), 3);
+    }
+    // Platform floor: steel tread plate with a yellow edge.
+    L.Rect(0, kWallFoot, 640, 480 - kWallFoot);
+    L.FillGradient(0, kWallFoot, 0, 480, Hex(0x4A4E54), Hex(0x5A5E66));
+    for (double y = kWallFoot + 10; y < 480; y += 12)
+        for (double x = 0; x < 640; x += 16) L.Line(x, y, x + 5, y - 3, Hex(0x6A6E76), 1);
+    L.Rect(0, kWallFoot, 640, 6);
+    L.Fill(Hex(0xD0A020));
+    FinishStrip(L, s, r, 0.08);
+    (void)ClearRect;
+}
+
+void BoardroomStrip(Sheet& s, Rng& r) {
+    Layer L(640, 480);
+    // Panelled wall on the left, the window wall open from x 295.
+    L.Rect(0, 0, 640, kWallFoot);
+    L.FillGradient(0, 0, 0, kWallFoot, Hex(0x4A3024), Hex(0x2E1C14));
+    for (double x = 20; x < 294; x += 46) {
+        L.Rect(x, 40, 36, 150);
+        L.Stroke(Hex(0x5A3A2A), 2);
+    }
+    ClearRect(L, 295, 50, 345, 180);
+    for (double x : {363.0, 434.0, 505.0}) {
+        L.Rect(x, 50, 6, 180);
+        L.Fill(Hex(0x22242A));
+    }
+    L.Rect(579, 50, 12, 180);
+    L.Fill(Hex(0x22242A));
+    L.Rect(290, 44, 350, 6);
+    L.Fill(Hex(0x22242A));
+    L.Rect(290, 226, 350, 11);  // sill
+    L.FillGradient(0, 226, 0, 237, Hex(0x5A5E66), Hex(0x2A2C30));
+    // Wall screen frame for the face.
+    L.Rect(118, 146, 92, 72);
+    L.StrokeKeep(kOut, 2);
+    L.Fill(Hex(0x1A1A1E));
+    L.Rect(124, 152, 80, 60);
+    L.Fill(Hex(0x06080C));
+    // Ceiling spots, a painting, a cabinet, the company mark.
+    L.Rect(0, 0, 640, 14);
+    L.Fill(Hex(0x1A1210));
+    for (double x = 40; x < 640; x += 80) {
+        L.Ellipse(x, 14, 8, 3);
+        L.Fill(Hex(0xF0E0B0));
+    }
+    L.Rect(226, 60, 56, 70);
+    L.StrokeKeep(Hex(0xB89050), 3);
+    L.FillGradient(226, 60, 282, 130, Hex(0x6A2A2A), Hex(0x1A2A4A));
+    L.Ellipse(254, 95, 14, 20);
+    L.Fill(Hex(0xC0A060));
+    cairo_new_sub_path(L.cr);
+    cairo_arc(L.cr, 164, 100, 18, 0, 2 * M_PI);
+    L.Stroke(Hex(0xC8A860), 3);
+    TiledFloor(L, 0, 640, Hex(0x3A1E2A), Hex(0x2A1420), 48);
+    L.Rect(80, 300, 480, 140);  // rug
+    L.StrokeKeep(Hex(0x8A6A30), 3);
+    L.Colour(Hex(0x4A1E1E), 0.6);
+    cairo_fill(L.cr);
+    FinishStrip(L, s, r, 0.06);
+}
+
+// Heaps of junk on a low horizon; the sky shows above them.
+void Heap(Layer& L, double x, double h, Rgb c, Rng& r) {
+    double w = h * r.Range(1.2, 2.0);
+    L.Poly({x - w, 237, x - w * 0.4, 237 - h * 0.8, x - w * 0.1, 237 - h, x + w * 0.3, 237 - h * 0.85, x + w, 237});
+    L.StrokeKeep(kOut, 1.5);
+    L.FillGradient(0, 237 - h, 0, 237, Mix(c, Rgb{255, 255, 255}, 0.12), Scale(c, 0.6));
+    // Scrap sticking out of the heap.
+    for (int k = 0; k < h / 12; ++k) {
+        double px = x + r.Range(-w * 0.6, w * 0.6), py = 237 - r.Range(5, h * 0.8);
+        if (r.Chance(0.5)) {
+            L.Rect(px - 8, py - 5, 16, 7);
+            L.StrokeKeep(kOut, 1);
+            L.Fill(r.Chance(0.5) ? Hex(0x6A2A20) : Hex(0x2A4A6A));
+        } else {
+            L.Ellipse(px, py, 5, 5);
+            L.StrokeKeep(kOut, 1);
+            L.Fill(Hex(0x18181A));
+        }
+    }
+}
+
+void JunkHorizon(Layer& L, double x0, double x1, Rng& r) {
+    for (double x = x0; x < x1; x += r.Range(70, 150)) Heap(L, x, r.Range(60, 120), Hex(0x3A3028), r);
+    // Stacks of crushed cars.
+    for (double x = x0 + r.Range(0, 200); x < x1; x += r.Range(300, 600)) {
+        for (int k = 0; k < 4; ++k) {
+            double y = 237 - 14 * (k + 1);
+            L.Rect(x + r.Range(-4, 4), y, 54, 13);
+            L.StrokeKeep(kOut, 1.2);
+            static const uint32_t cars[4] = {0x7A3A2A, 0x3A5A7A, 0x6A6A30, 0x5A5A5E};
+            L.Fill(Hex(cars[r.Int(0, 3)]));
+        }
+    }
+    for (double x = x0; x < x1; x += r.Range(40, 90)) Heap(L, x, r.Range(18, 45), Hex(0x4A3C30), r);
+    // Wire fence in front of the heaps.
+    L.Line(x0, 208, x1, 208, Hex(0x5A5E64), 1.5);
+    for (double x = x0 - std::fmod(x0, 60); x < x1; x += 60) L.Line(x, 204, x, 237, Hex(0x4A4E54), 3);
+    for (double x = x0 - std::fmod(x0, 8); x < x1; x += 8) {
+        L.Line(x, 208, x + 8, 237, Hex(0x4A4E54), 0.7);
+        L.Line(x + 8, 208, x, 237, Hex(0x4A4E54), 0.7);
+    }
+}
+
+void DirtFloor(Layer& L, double x0, double x1, Rng& r) {
+    L.Rect(x0, kWallFoot, x1 - x0, 480 - kWallFoot);
+    L.FillGradient(0, kWallFoot, 0, 480, Hex(0x3A3024), Hex(0x4A3C2C));
+    for (int k = 0; k < (x1 - x0) / 8; ++k) {
+        L.Ellipse(r.Range(x0, x1), r.Range(245, 478), r.Range(2, 8), r.Range(1, 3));
+        L.Colour(r.Chance(0.5) ? Hex(0x2A2218) : Hex(0x5A4A38), 0.7);
+        cairo_fill(L.cr);
+    }
+    for (double x = x0; x < x1; x += 30) L.Line(x, 240, x + 8, 232, Hex(0x5A5E64), 1);  // wire fence foot
+}
+
+void JunkyardStrip(Sheet& s, Rng& r) {
+    const int W = 5400;
+    Layer L(W, 480);
+    JunkHorizon(L, -40, W + 40, r);
+    // The shed front, the only wall of the yard.
+    L.Rect(3615, 100, 221, 137);
+    L.StrokeKeep(kOut, 2);
+    L.FillGradient(0, 100, 0, 237, Hex(0x6A5A44), Hex(0x4A3C2C));
+    for (double x = 3615; x < 3836; x += 10) L.Line(x, 100, x, 237, Hex(0x3A2E20), 1.5);
+    L.Poly({3600, 100, 3725, 70, 3850, 100});
+    L.StrokeKeep(kOut, 2);
+    L.Fill(Hex(0x5A3A2A));
+    L.Rect(3690, 160, 60, 77);
+    L.Fill(Hex(0x1A1410));
+    // A crane arm over the heaps.
+    L.Line(1500, 237, 1500, 60, Hex(0x8A6A20), 8);
+    L.Line(1500, 64, 1760, 90, Hex(0x8A6A20), 6);
+    L.Line(1740, 90, 1740, 150, Hex(0x2A2A2A), 1.5);
+    L.Ellipse(1740, 156, 14, 6);
+    L.Fill(Hex(0x3A3A3A));
+    DirtFloor(L, 0, W, r);
+    FinishStrip(L, s, r, 0.12);
+}
+
+void JunkendStrip(Sheet& s, Rng& r) {
+    Layer L(640, 480);
+    JunkHorizon(L, -40, 680, r);
+    // A container front between 419 and 584.
+    L.Rect(409, 110, 185, 127);
+    L.StrokeKeep(kOut, 2);
+    L.FillGradient(0, 110, 0, 237, Hex(0x2A5A7A), Hex(0x1A3A50));
+    for (double x = 415; x < 590; x += 9) L.Line(x, 112, x, 235, Hex(0x1A3A50), 2);
+    DirtFloor(L, 0, 640, r);
+    FinishStrip(L, s, r, 0.12);
+}
+
+}  // namespace
+
+void AddStripImages(Generators& g) {
+    AddStreetStrips(g);
+    auto& m = g.images;
+    m["Data/Graphics/Levels/Factory/Factory.png"] = FactoryStrip;
+    m["Data/Graphics/Levels/Factory/Storage.png"] = StorageStrip;
+    m["Data/Graphics/Levels/Graveyard/Graveyard.png"] = GraveyardStrip;
+    m["Data/Graphics/Levels/Vxc/Entrance.png"] = EntranceStrip;
+    m["Data/Graphics/Levels/Vxc/Elevator.png"] = ElevatorStrip;
+    m["Data/Graphics/Levels/Vxc/Boardroom.png"] = BoardroomStrip;
+    m["Data/Graphics/Levels/Junkyard/Junkyard.png"] = JunkyardStrip;
+    m["Data/Graphics/Levels/Junkyard/Junkend.png"] = JunkendStrip;
+}
+
+}  // namespace dg
