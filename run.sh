@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 PACKAGES=(build-essential cmake ninja-build pkg-config
   libsdl2-dev libpng-dev zlib1g-dev libogg-dev libvorbis-dev
   libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libgles2
-  libcairo2-dev espeak-ng libespeak-ng-dev
+  libcairo2-dev espeak-ng espeak-ng-data libespeak-ng-dev
   libgtest-dev libgmock-dev libbenchmark-dev)
 
 install_packages() {

@@ -48,6 +48,10 @@ void OpenDisplayOnce() {
         }
         g_sheets[s] = sheet;
     }
+    // The first draws place the sheets in texture pages: not part of a frame.
+    for (int32_t sheet : g_sheets) DrawImageFrame(sheet, 0, 0, 0);
+    PresentFrame(0);
+    glFinish();
     open = true;
 }
 

@@ -3,7 +3,7 @@
 #include "play/hero_control.h"
 
 #include "media.h"
-#include "play/hero_standins.h"
+#include "play/hero_fire.h"
 #include "play/stage_clock.h"
 #include "play/tables.h"
 #include "shell/audio.h"

@@ -7,23 +7,3 @@
 #include "shell/records.h"
 
 std::vector<std::string> HeroStandinCalls;
-
-namespace {
-
-void Note(const std::string& call) { HeroStandinCalls.push_back(call); }
-
-}  // namespace
-
-void FireHeroShot() { Note("FireHeroShot"); }
-
-void AutoFireHero() { Note("AutoFireHero"); }
-
-void HurtHero() {
-    Note("HurtHero");
-    if (HeroState >= 5 || SlowMotion != 0) return;
-    HeroStateSaved = HeroState;
-    HeroState = 8;
-    HeroAnimStep = -1;
-    PlayVoiceLine(8);
-    HeroAnimTime = ElapsedMillis();
-}

@@ -5,7 +5,7 @@
 #include "play/bullets.h"
 #include "play/effects.h"
 #include "play/hero_control.h"
-#include "play/hero_standins.h"
+#include "play/hero_hits.h"
 #include "play/tables.h"
 #include "shell/assets.h"
 #include "shell/audio.h"

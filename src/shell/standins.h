@@ -1,19 +1,11 @@
-// Screens that are not built yet. Each stand-in does nothing but note its
-// call, so the game flow runs from the title through the chain and back.
-// Each one goes away when the real screen lands.
+// The front-end screens are all built now. This header only gathers their
+// headers for the files that still include it (the game flow and the
+// in-stage loop); it goes once those include the screens' own headers.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "play/stage_loop.h"  // RunStage
-
-void ShowLogoScreen();
-void ShowStory();
-void ShowCredits(int32_t withEndScene);
-void ShowGameOver();
-void ShowResults();
-
-// Every stand-in call in order, e.g. "ShowStory", "ShowCredits 1".
-extern std::vector<std::string> StandinCalls;
+#include "shell/credits.h"
+#include "shell/game_over.h"
+#include "shell/logo_screen.h"
+#include "shell/results.h"
+#include "shell/story.h"

@@ -5,10 +5,12 @@
 
 #include "media.h"
 #include "shell/assets.h"
+#include "shell/credits.h"
 #include "shell/fades.h"
+#include "shell/logo_screen.h"
 #include "shell/main_flow.h"
 #include "shell/records.h"
-#include "shell/standins.h"
+#include "shell/story.h"
 #include "shell/text.h"
 
 const ControlLayout ControlSchemeTable[ControlLayoutCount] = {
@@ -80,16 +82,31 @@ void FadeOutTitleMusic() {
     StopChannel(MusicChannel);
 }
 
-// Stand-in for the attract step, which shows one item of the attract cycle
-// (demo, credits, story, logo) when the title has been left alone for about
-// 33 seconds; it arrives with the attract cycle. Until then the title stays
-// as it is and the idle count starts again; the call notes the item due
-// (1 demo, 2 credits, 3 story, 0 logo).
-void AttractStepStandin() {
+// One item of the attract cycle, when the title has been left alone for
+// about 33 seconds: the title fades out, then the demo, the credits, the
+// story or the logo (in that order, round and round), then the title comes
+// back afresh with its music from the start.
+void RunAttractStep() {
+    FadeOutToBlack();
+    FadeOutTitleMusic();
+    SleepMillis(1000);
+    FlushKeyStates();
+
     AttractIndex += 1;
     if (AttractIndex > 3) AttractIndex = 0;
-    StandinCalls.emplace_back("AttractStep " + std::to_string(AttractIndex));
+    switch (AttractIndex) {
+        case 1: RunAttractDemo(); break;
+        case 2: ShowCredits(0); break;
+        case 3: ShowStory(); break;
+        default: ShowLogoScreen(); break;
+    }
+
+    // The typed text and the control label carry on.
+    MusicChannel = PlaySoundOn(TitleMusic, 0);
+    TitleFrame = 0;
     TitleIdle = 0;
+    TitleTextAlpha = 0.0f;
+    ShowFirstPicture();
 }
 
 void ReadStartAndQuit() {
@@ -225,7 +242,56 @@ void ReadSectionSelect() {
     if (StartStageIndex != 1) DrawTextCentered(20, StageChain[StartStageIndex - 1].name);
 }
 
+// The sections the demo picks from, one of the first of each stage.
+constexpr int32_t DemoStages[] = {6, 4, 1, 5, 7, 2, 10};
+
 }  // namespace
+
+void RunAttractDemo() {
+    DemoMode = 1;
+    DemoTick = 0;
+    DebugMode = 0;  // not given back afterwards
+    const int32_t keptControlDevice = ControlDevice;
+    const int32_t keptAutoSelectWeapon = AutoSelectWeapon;
+    ControlDevice = 3;  // the demo script plays the hero
+    AutoSelectWeapon = 0;
+
+    // A game of its own; the statistics of lives lost and play time are left alone.
+    Lives = 3;
+    EnemiesKilled = 0;
+    StageKills = 0;
+    BulletsFired = 0;
+    LiveEnemyCount = 0;
+    HelmetOn = 1;
+    HeroEnergy = 100;
+    SlowCharge = 0;
+    TimeLeft = 99;
+    AmmoWeapon1 = 0;
+    AmmoWeapon2 = 0;
+    AmmoWeapon5 = 0;
+    HeroWeapon = 0;
+    DoubleShot = 0;
+    SpecialReady = 0;
+    AirStrikeActive = 0;
+    HeroState = -1;
+    FireInterval = 150;
+    BurstMax = 1;
+    ArmourLevel = 0;  // the demo hero is hurt more often than a player
+    PowerUpCount = 0;
+
+    StageNumber = DemoStages[RandomInt(0, 6)];
+    PlayStage();
+
+    ClearScreen();
+    PresentFrame(-1);
+    ClearScreen();
+    PresentFrame(-1);
+    SleepMillis(1000);
+
+    DemoMode = 0;
+    ControlDevice = keptControlDevice;
+    AutoSelectWeapon = keptAutoSelectWeapon;
+}
 
 int32_t RunTitleScreen() {
     ClearScreen();
@@ -259,7 +325,7 @@ int32_t RunTitleScreen() {
         ReadSectionSelect();
         SetBlendMode(BlendMask);
         PresentFrame(-1);
-        if (TitleIdle > IdleBeforeAttract) AttractStepStandin();
+        if (TitleIdle > IdleBeforeAttract) RunAttractStep();
     }
 
     Beep();

@@ -10,6 +10,12 @@
 // button), 0: quit (Escape).
 int32_t RunTitleScreen();
 
+// The attract cycle's demo: one of the first sections of stages 1 to 7,
+// picked at random, played by the demo script through the stage starter.
+// The player's control device and weapon pick-up rule are given back
+// afterwards; debug mode is switched off.
+void RunAttractDemo();
+
 // Control layouts by ControlScheme (0..5, letters A to F): the fire, jump and
 // duck keys and joystick buttons, and the label naming what Z, X and C do.
 struct ControlLayout {

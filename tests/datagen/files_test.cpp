@@ -83,6 +83,19 @@ TEST(Pictures, HaveNoFringeNearTheirMaskColour) {
     }
 }
 
+// From start-up on green is the mask colour in force, and the pause and fade
+// grabs turn pure-green screen pixels transparent: no picture may show it.
+TEST(Pictures, NeverPutPureGreenOnScreen) {
+    for (const dg::FileSpec* f : Files(dg::FileKind::Png)) {
+        media::Picture pic;
+        ASSERT_TRUE(media::DecodePng(DataPath(f->path), pic, nullptr));
+        const bool greenIsMask = f->masked && f->maskG == 255 && f->maskR == 0 && f->maskB == 0;
+        if (greenIsMask) continue;
+        for (size_t i = 0; i < pic.rgb.size(); i += 3)
+            ASSERT_FALSE(pic.rgb[i] == 0 && pic.rgb[i + 1] == 255 && pic.rgb[i + 2] == 0) << f->path;
+    }
+}
+
 TEST(Pictures, FullScreenAndLightPicturesKeepTheirEdges) {
     // The title picture is drawn without clearing: every pixel must be opaque.
     const media::Image* title = LoadPicture("Data/Graphics/System/Titlescreen.png");

@@ -8,6 +8,7 @@
 #include "headless.h"
 #include "media.h"
 #include "play/hero_control.h"
+#include "play/hero_hits.h"
 #include "play/hero_standins.h"
 #include "play/hero_state.h"
 #include "play/input.h"

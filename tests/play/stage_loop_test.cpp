@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "draw/hud.h"
+#include "draw/rain.h"
 #include "headless.h"
 #include "media.h"
+#include "play/props.h"
 #include "play/stage_data.h"
 #include "play/stage_loop.h"
 #include "play/tables.h"
-#include "play/tick_standins.h"
 #include "play_fixture.h"
 #include "shell/assets.h"
 #include "shell/records.h"

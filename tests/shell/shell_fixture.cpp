@@ -13,7 +13,7 @@
 #include "shell/main_flow.h"
 #include "shell/records.h"
 #include "shell/manifest.h"
-#include "shell/standins.h"
+#include "shell/assets.h"
 
 namespace fs = std::filesystem;
 
@@ -153,32 +153,74 @@ WorkingDir::~WorkingDir() { fs::current_path(old_); }
 
 namespace {
 
-// Whether the frame presented last drew the title text: the title's frame loop runs.
-bool InTitleFrame(size_t& lastPresent) {
-    const auto& calls = headless::DrawCalls();
-    size_t i = calls.size();
-    while (i > 0 && calls[i - 1].op != headless::Op::Present) --i;
-    if (i == 0 || i - 1 == lastPresent) return false;
-    const size_t present = i - 1;
-    for (size_t k = present; k > 0; --k) {
-        const headless::DrawCall& c = calls[k - 1];
-        if (c.op == headless::Op::Present) break;
-        if (c.op == headless::Op::Draw && c.path.ends_with("Titletext.png")) {
-            lastPresent = present;
-            return true;
+// The frames of the draw log: [begin, end) of each, end at its Present.
+struct Frame {
+    size_t begin;
+    size_t end;
+};
+
+// The screen a frame belongs to, by what it drew; "" for fades, blank
+// frames and stage frames.
+std::string FrameScreen(const std::vector<headless::DrawCall>& calls, size_t begin, size_t end) {
+    bool glyphs = false, other = false;
+    for (size_t k = begin; k < end; ++k) {
+        const headless::DrawCall& c = calls[k];
+        if (c.op == headless::Op::Fill) other = true;
+        if (c.op != headless::Op::Draw) continue;
+        if (c.path.ends_with("Titletext.png")) return "title";
+        if (c.path.ends_with("torvane.png")) return "ShowLogoScreen";
+        if (c.path.ends_with("storyback.png")) return "ShowStory";
+        if (c.path.ends_with("endscene.png")) return "ShowEndScene";
+        if (c.path.ends_with("Titlescreen.png") && c.r == 100) return "ShowResults";
+        if (c.image == PauseScreenImage) return "ShowGameOver";
+        if (c.image == SilverfontImage) {
+            glyphs = true;
+        } else {
+            other = true;
         }
     }
-    return false;
+    return glyphs && !other ? "ShowCredits" : "";
 }
+
+// The frame presented last, unless it is the one `lastSeen` holds; then
+// `lastSeen` holds it.
+bool NewLastFrame(size_t& lastSeen, Frame& frame) {
+    const auto& calls = headless::DrawCalls();
+    if (calls.empty() || calls.back().op != headless::Op::Present) return false;
+    const size_t present = calls.size() - 1;
+    if (present == lastSeen) return false;
+    size_t begin = present;
+    while (begin > 0 && calls[begin - 1].op != headless::Op::Present) --begin;
+    lastSeen = present;
+    frame = {begin, present};
+    return true;
+}
+
+struct Note {
+    size_t at;  // size of the draw log when noted
+    std::string text;
+};
+std::vector<Note> g_notes;
 
 }  // namespace
 
+bool InTitle() {
+    size_t none = static_cast<size_t>(-1);
+    Frame frame{};
+    return NewLastFrame(none, frame) && FrameScreen(headless::DrawCalls(), frame.begin, frame.end) == "title";
+}
+
 void TitleDriver::Install() {
-    auto lastPresent = std::make_shared<size_t>(static_cast<size_t>(-1));
-    headless::SetPollHook([this, lastPresent] {
+    auto lastTitle = std::make_shared<size_t>(static_cast<size_t>(-1));
+    auto lastSkip = std::make_shared<size_t>(static_cast<size_t>(-1));
+    headless::SetPollHook([this, lastTitle, lastSkip] {
         if (onPoll) onPoll();
         for (int32_t key : held) headless::SetKey(key, true);
-        if (!InTitleFrame(*lastPresent)) return;
+        Frame frame{};
+        const std::string screen =
+            NewLastFrame(*lastSkip, frame) ? FrameScreen(headless::DrawCalls(), frame.begin, frame.end) : "";
+        if (screen == "ShowStory" || screen == "ShowCredits" || screen == "ShowResults") headless::TapKey(27);
+        if (!InTitle() || !NewLastFrame(*lastTitle, frame)) return;
         if (taps.empty()) {
             headless::TapKey(27);
             return;
@@ -188,12 +230,34 @@ void TitleDriver::Install() {
     });
 }
 
+std::vector<std::string> FlowLog() {
+    const auto& calls = headless::DrawCalls();
+    std::vector<std::string> log;
+    std::string last;
+    size_t note = 0;
+    size_t begin = 0;
+    for (size_t i = 0; i < calls.size(); ++i) {
+        for (; note < g_notes.size() && g_notes[note].at <= i; ++note) {
+            log.push_back(g_notes[note].text);
+            last = g_notes[note].text;
+        }
+        if (calls[i].op != headless::Op::Present) continue;
+        const std::string screen = FrameScreen(calls, begin, i);
+        begin = i + 1;
+        if (screen.empty() || screen == last) continue;
+        last = screen;
+        if (screen != "title") log.push_back(screen);
+    }
+    for (; note < g_notes.size(); ++note) log.push_back(g_notes[note].text);
+    return log;
+}
+
 namespace {
 std::function<int32_t()> g_sectionResult;
 
 void SectionHook(int32_t point, int32_t pass) {
     if (point != StageAfterDraw || pass != 1) return;
-    StandinCalls.push_back("RunStage " + std::to_string(StageNumber));
+    g_notes.push_back({headless::DrawCalls().size(), "RunStage " + std::to_string(StageNumber)});
     StageResult = g_sectionResult ? g_sectionResult() : 3;
 }
 }  // namespace
@@ -209,7 +273,7 @@ void ResetGame() {
     headless::SetYesNoCancelAnswers({0});  // builds that ask: a window
     EntryStarted = 0;
     MainStarted = 0;
-    StandinCalls.clear();
+    g_notes.clear();
     StageLoopHook = nullptr;
     g_sectionResult = nullptr;
 }

@@ -41,7 +41,8 @@ private:
 // Presses keys on the title screen: on each new title frame (one in which
 // the title text was drawn), taps the next group of keys of the script; with
 // the script used up it taps Escape, so the title always ends by quitting.
-// Keys in `held` are held down throughout.
+// Keys in `held` are held down throughout. The story, the credits and the
+// results screen are skipped with Escape on their first frame that shows them.
 struct TitleDriver {
     std::deque<std::vector<int32_t>> taps;
     std::vector<int32_t> held;
@@ -50,9 +51,18 @@ struct TitleDriver {
 };
 
 // Scripts the in-stage loop: on the first pass of every section, notes
-// "RunStage <StageNumber>" in StandinCalls and ends the section with the
-// result that `result` gives (every section cleared when it is empty).
+// "RunStage <StageNumber>" for FlowLog and ends the section with the result
+// that `result` gives (every section cleared when it is empty).
 void ScriptSections(std::function<int32_t()> result = nullptr);
+
+// What the game showed, in order, read from the draw log: the screens by the
+// functions that draw them ("ShowLogoScreen", "ShowStory", "ShowCredits",
+// "ShowEndScene", "ShowGameOver", "ShowResults"), one entry per run of their
+// frames, and the scripted sections ("RunStage 6"). Title frames separate
+// entries but are not listed.
+std::vector<std::string> FlowLog();
+// True when the frame presented last is a title-screen frame.
+bool InTitle();
 
 // Resets the headless backend and the game's flow state for a fresh Main.
 void ResetGame();

@@ -13,7 +13,6 @@
 #include "shell/main_flow.h"
 #include "shell/manifest.h"
 #include "shell/records.h"
-#include "shell/standins.h"
 #include "shell_fixture.h"
 
 namespace fs = std::filesystem;
@@ -89,14 +88,16 @@ protected:
 std::string StartUp::root_;
 
 TEST_F(StartUp, LoadsEveryFileInManifestOrderUnderItsMaskWithItsOrigin) {
-    // The channel slots as start-up left them, before the title starts its music.
+    // The channel slots as start-up left them, at the story's first poll; by
+    // then the story's music has taken the place of the music slot's channel.
     std::vector<int32_t> channels;
     MusicChannel = VoiceChannel = 0;
     TitleDriver driver;  // quits at once
     driver.onPoll = [&] {
         if (!channels.empty() || VoiceChannel == 0) return;
-        channels = {MusicChannel, BeepChannel, UiChannel, MusicIntroChannel, MusicLoopChannel, VoiceChannel};
+        channels = {BeepChannel, UiChannel, MusicIntroChannel, MusicLoopChannel, VoiceChannel};
         channels.insert(channels.end(), SfxChannels, SfxChannels + SfxChannelCount);
+        channels.push_back(MusicChannel);
     };
     driver.Install();
 
@@ -127,7 +128,8 @@ TEST_F(StartUp, LoadsEveryFileInManifestOrderUnderItsMaskWithItsOrigin) {
         EXPECT_EQ(image->originX, origin.first) << "HeroImages " << entry;
         EXPECT_EQ(image->originY, origin.second) << "HeroImages " << entry;
     }
-    // The six single channels, then the pool, all made after the last load.
+    // The single channels, then the pool, all made after the last load; the
+    // story's music after them.
     ASSERT_EQ(channels.size(), 23u);
     for (int32_t channel : channels) {
         EXPECT_GT(channel, last);
@@ -145,7 +147,7 @@ TEST_F(StartUp, OpensTheWindowSetsDefaultsAndReadsTheSettingsFileAfterThem) {
     TitleDriver driver;
     int32_t gamesAtTitle = 0;
     driver.onPoll = [&] {
-        if (StandinCalls.size() < 2 || gamesAtTitle != 0) return;  // at the title, after the story
+        if (!InTitle() || gamesAtTitle != 0) return;  // at the title, after the story
         gamesAtTitle = GamesPlayed;
         GamesPlayed = 8;  // as if a game had been counted
     };
@@ -162,7 +164,7 @@ TEST_F(StartUp, OpensTheWindowSetsDefaultsAndReadsTheSettingsFileAfterThem) {
     EXPECT_EQ(VersionLabel, "VERSION 3.0 WIN GL");
     EXPECT_EQ(headless::AskedQuestions().size(), 1u);  // answered no: a window
 #endif
-    EXPECT_EQ((std::vector<std::string>{"ShowLogoScreen", "ShowStory"}), StandinCalls);
+    EXPECT_EQ((std::vector<std::string>{"ShowLogoScreen", "ShowStory"}), FlowLog());
 
     // The file's values win over the defaults set just before it is read.
     EXPECT_EQ(gamesAtTitle, 7);
@@ -209,7 +211,7 @@ TEST_F(StartUp, AMissingDataFileStopsBeforeTheDisplayOpensNamingIt) {
     EXPECT_NE(message.find("cmake --build"), std::string::npos) << message;
     EXPECT_FALSE(headless::DisplayOpen());
     EXPECT_TRUE(headless::AskedQuestions().empty());
-    EXPECT_TRUE(StandinCalls.empty());
+    EXPECT_TRUE(FlowLog().empty());
 }
 
 TEST_F(StartUp, AFileThatIsThereButWillNotLoadStopsNamingIt) {
