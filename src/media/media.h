@@ -61,6 +61,10 @@ int32_t CreateBlankImage(int32_t width, int32_t height, int32_t frames, int32_t 
 void GrabScreenToImage(int32_t image, int32_t x, int32_t y, int32_t frame);
 // Forgets a handle of any kind and frees its object. 0 releases nothing.
 void ReleaseHandle(int32_t handle);
+// Writes one frame as an 8-bit RGBA PNG (see-through pixels get alpha 0), for
+// developer tools. 1 when the file was written whole; 0 for an inert handle,
+// a frame outside the image or a failed write (no file is left behind).
+int32_t SaveImagePng(int32_t image, int32_t frame, const std::string& path);
 
 // Frame size and count of a loaded image (0 for an inert handle).
 int32_t ImageFrameWidth(int32_t image);

@@ -46,6 +46,6 @@ void DriftTowardHero(int32_t slot, int32_t height);
 // L, right limit R, screen right S and screen left T; each turn rolls the
 // drift anew.
 void TurnAtLimits(int32_t slot, int32_t left, int32_t right, int32_t screenRight, int32_t screenLeft);
-// The end of a death or a stand-in's removal: the slot's fields to -1
+// The end of a death: the slot's fields to -1
 // (EnemyFacing and EnemyShotLatch keep theirs).
 void FreeEnemySlot(int32_t slot);

@@ -17,12 +17,12 @@ constexpr int32_t kBulletNormal = 0;
 constexpr int32_t kBulletPiercing = 1;
 constexpr int32_t kBulletExplosive = 4;
 
-constexpr int32_t kHero = 0;               // FireBullet's owner for the hero
+constexpr int32_t kHero = 0;                 // FireBullet's owner for the hero
 constexpr int32_t kSlowMotionRunning = 4;
-constexpr int32_t kPiercingInterval = 150; // the piercing gun's own held-fire interval, ms
+constexpr int32_t kPiercingInterval = 150;  // the piercing gun's own held-fire interval, ms
 constexpr int32_t kPiercingBurstLimit = 2;
-constexpr int32_t kPiercingBurstSpent = 4; // one held shot spends its burst at once
-constexpr int32_t kSlowMotionStretch = 8;  // later shots of a slow-motion burst wait this much longer
+constexpr int32_t kPiercingBurstSpent = 4;  // one held shot spends its burst at once
+constexpr int32_t kSlowMotionStretch = 8;   // later shots of a slow-motion burst wait this much longer
 constexpr int32_t kPowerUpCap = 99;
 
 // The body turns to its shooting pose with a rustle of the gear.
@@ -128,9 +128,15 @@ void AutoFireHero() {
 void ApplyFireRateUpgrade() {
     PowerUpCount += 1;
     if (PowerUpCount > kPowerUpCap) PowerUpCount = kPowerUpCap;
-    if (PowerUpCount >= 15) FireInterval = 145, BurstMax = 1;
-    if (PowerUpCount >= 20) FireInterval = 140, BurstMax = 2;
-    if (PowerUpCount >= 25) FireInterval = 135, BurstMax = 3;
-    if (PowerUpCount >= 30) FireInterval = 130, BurstMax = 4;
+    // The later steps override the earlier; below 15 nothing changes.
+    struct Step {
+        int32_t count, interval, burst;
+    };
+    static constexpr Step kSteps[] = {{15, 145, 1}, {20, 140, 2}, {25, 135, 3}, {30, 130, 4}};
+    for (const Step& step : kSteps) {
+        if (PowerUpCount < step.count) continue;
+        FireInterval = step.interval;
+        BurstMax = step.burst;
+    }
     if (PowerUpCount >= 35) DoubleShot = 1;
 }

@@ -21,7 +21,7 @@
 #include "shell/fades.h"
 #include "shell/pause.h"
 #include "shell/records.h"
-#include "shell/standins.h"
+#include "shell/game_over.h"
 
 std::string FpsText = "FPS 0";
 void (*StageLoopHook)(int32_t point, int32_t pass) = nullptr;
@@ -133,18 +133,8 @@ void ResetSection() {
     ParallaxDiv = 5;
 
     // The actor tables.
-    EmptyDebrisTable();
+    EmptyActorTables();
     DebrisTick = 0;
-    EmptyBulletTable();
-    EmptyShellCasingTable();
-    EmptyBombTable();
-    EmptyPickupTable();
-    EmptyPropTable();
-    EmptyEnemyTable();
-    EmptyExplosionTable();
-    EmptyBloodDropTable();
-    EmptyCorpseTable();
-    CorpseNext = 0;
     PropBurnTick = 0;
     EnemyAnimDivider = 0;
 

@@ -11,7 +11,10 @@
 #include "shell/manifest.h"
 #include "shell/records.h"
 #include "shell/settings.h"
-#include "shell/standins.h"
+#include "shell/credits.h"
+#include "shell/logo_screen.h"
+#include "shell/results.h"
+#include "shell/story.h"
 #include "shell/text.h"
 #include "shell/title.h"
 

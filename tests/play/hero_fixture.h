@@ -9,7 +9,6 @@
 #include "media.h"
 #include "play/hero_control.h"
 #include "play/hero_hits.h"
-#include "play/hero_standins.h"
 #include "play/hero_state.h"
 #include "play/input.h"
 #include "play/tables.h"
@@ -40,7 +39,6 @@ protected:
     void SetUp() override {
         playtest::NewGame(6);
         EmptyActorTables();
-        HeroStandinCalls.clear();
         StageLength = 4480;
         StageResult = CameraX = ScrollColumn = ScrollSub = ScrollLock = 0;
         TimeLeft = 99;

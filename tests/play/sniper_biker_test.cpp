@@ -1,7 +1,9 @@
-// The sniper and the biker: aiming and firing, riding, turning and ramming,
-// their deaths call by call, and how slow motion stretches them.
-#include <gtest/gtest.h>
-
+// The sniper and the biker: aiming, firing, riding, turning and ramming,
+// their deaths call by call, and slow motion.
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "enemy_fixture.h"
@@ -9,7 +11,6 @@
 #include "media_internal.h"
 #include "play/biker.h"
 #include "play/effects.h"
-#include "play/enemies.h"
 #include "play/sniper.h"
 #include "play/spawning.h"
 #include "play/tables.h"
@@ -21,534 +22,205 @@ namespace {
 
 using Sniper = EnemyScene;
 using Biker = EnemyScene;
-using SlowKinds = EnemyScene;
+using V = std::vector<int32_t>;
 
-void PutSniper(int32_t slot, int32_t x) {
-    EnemyKind[slot] = 0;
-    EnemyX[slot] = x;
-    EnemyY[slot] = 239;
-    EnemyLane[slot] = -150;
-    EnemyDrift[slot] = 0;
-    EnemyState[slot] = 0;
-    EnemyFacing[slot] = 0;
-    EnemyFrame[slot] = 0;
-    EnemyHealth[slot] = 2;
-    EnemyShotCount[slot] = -1;
-    EnemyShotLatch[slot] = 0;
+void Put(int32_t slot, int32_t kind, int32_t x, int32_t state) {
+    EnemyKind[slot] = kind, EnemyX[slot] = x, EnemyState[slot] = state, EnemyDrift[slot] = 0;
+    EnemyY[slot] = kind == 0 ? 239 : 258, EnemyLane[slot] = kind == 0 ? -150 : 0;
+    EnemyFacing[slot] = state == 1 ? 1 : 0, EnemyFrame[slot] = 0, EnemyHealth[slot] = kind == 0 ? 2 : 3;
+    EnemyShotCount[slot] = -1, EnemyShotLatch[slot] = 0;
 }
 
-void PutBiker(int32_t slot, int32_t x, int32_t lane, int32_t state) {
-    EnemyKind[slot] = 4;
-    EnemyX[slot] = x;
-    EnemyY[slot] = 258;
-    EnemyLane[slot] = lane;
-    EnemyDrift[slot] = 0;
-    EnemyState[slot] = state;
-    EnemyFacing[slot] = state == 1 ? 1 : 0;
-    EnemyFrame[slot] = state == 1 ? 0 : 2;
-    EnemyHealth[slot] = 3;
-    EnemyShotCount[slot] = -1;
-    EnemyShotLatch[slot] = 0;
-}
-
-int32_t LiveBullets() {
-    int32_t n = 0;
-    for (int32_t slot = 0; slot < BulletSlots; ++slot) n += BulletActive[slot];
-    return n;
-}
-
-void StopAllSfx() {
+// Whether effect n was started since the pool was last stopped.
+void QuietPool() {
     for (int32_t slot = 0; slot < SfxChannelCount; ++slot) StopChannel(SfxChannels[slot]);
 }
-
-// Whether effect `n` is playing in the pool.
 bool SfxPlaying(int32_t n) {
     for (int32_t slot = 0; slot < SfxChannelCount; ++slot) {
         const media::ChannelInfo c = media::QueryChannel(SfxChannels[slot]);
-        if (c.busy && SfxSounds[n] != 0 && c.sound == SfxSounds[n]) return true;
+        if (c.busy && c.sound == SfxSounds[n]) return true;
     }
     return false;
 }
 
-int32_t CorpsesLeft() {
-    int32_t n = 0;
-    for (int32_t i = 0; i < CorpseSlots; ++i) n += CorpseKind[i] >= 0 ? 1 : 0;
-    return n;
+// Calls `update` until the slot is freed, noting the first call of each
+// event: "freed", "skip" (the timer jumped by 2), "shake", "shake off",
+// "sound" (effect `sound` started), "frame<n>". Another shake runs throughout.
+using Events = std::map<std::string, int32_t>;
+Events RunDeath(int32_t slot, void (*update)(int32_t), int32_t sound, const std::function<void(int32_t)>& watch) {
+    Events first;
+    for (int32_t n = 1; n <= 400; ++n) {
+        const int32_t state = EnemyState[slot];
+        ScreenShake = 2;
+        QuietPool();
+        update(slot);
+        if (EnemyKind[slot] == -1) {
+            first.emplace("freed", n);
+            break;
+        }
+        if (EnemyState[slot] == state + 2) first.emplace("skip", n);
+        if (ScreenShake != 2) first.emplace(ScreenShake == 1 ? "shake" : "shake off", n);
+        if (SfxPlaying(sound)) first.emplace("sound", n);
+        first.emplace("frame" + std::to_string(EnemyFrame[slot]), n);
+        watch(n);
+    }
+    return first;
 }
 
-// ================================================================== sniper
-
-TEST_F(Sniper, AimsWhereTheHeroStandsShowsItOneCallLateAndLooksAwayPast320) {
-    PutSniper(0, 1000);
-    EnemyShotLatch[0] = 1;  // keep him from firing
-    struct Step {
-        int32_t heroX, state, frame;
-    };
-    const std::vector<Step> steps = {
-        {959, 0, 0},  {960, 1, 0},  {960, 1, 1},  {1040, 1, 1}, {1041, 2, 1},
-        {1041, 2, 2}, {1320, 2, 2}, {1321, 2, 9}, {680, 0, 2},  {679, 0, 8},
-    };
-    for (const Step& s : steps) {
-        HeroX = s.heroX;
-        UpdateSniper(0);
-        EXPECT_EQ(EnemyState[0], s.state) << "hero at " << s.heroX;
-        EXPECT_EQ(EnemyFrame[0], s.frame) << "hero at " << s.heroX;
-    }
-    EXPECT_EQ(EnemyX[0], 1000);
-    EXPECT_EQ(EnemyY[0] + EnemyLane[0], 89);
-
-    // Out of range (320 px or more) he draws nothing and fires nothing, with
-    // his latch open; just inside he draws once per call.
-    EnemyShotLatch[0] = 0;
-    for (int32_t heroX : {680, 1320, 300, 1700}) {
-        HeroX = heroX;
+TEST_F(Sniper, AimsShowsItOneCallLateLooksAwayPast320AndDrawsOnlyInRange) {
+    Put(0, 0, 1000, 0);
+    EnemyShotLatch[0] = 1;
+    // hero x, state after, frame after
+    for (const V& s : {V{959, 0, 0}, V{960, 1, 0}, V{960, 1, 1}, V{1041, 2, 1}, V{1320, 2, 2}, V{1321, 2, 9},
+                       V{1300, 2, 2}, V{680, 0, 2}, V{679, 0, 8}}) {
+        HeroX = s[0];
         const int32_t before = RandomState();
         UpdateSniper(0);
-        EXPECT_EQ(RandomState(), before) << "hero at " << heroX;
+        EXPECT_EQ(V({EnemyState[0], EnemyFrame[0]}), V({s[1], s[2]})) << s[0];
+        const int32_t after = RandomState();  // one draw per call within 320 px
+        SeedRandom(before);
+        if (s[0] > 680 && s[0] < 1320) RandomInt(0, 1);
+        EXPECT_EQ(RandomState(), after) << s[0];
     }
-    EXPECT_EQ(LiveBullets(), 0);
-    EnemyShotLatch[0] = 1;
-    HeroX = 681;
-    const int32_t before = RandomState();
-    UpdateSniper(0);
-    const int32_t after = RandomState();
-    SeedRandom(before);
-    RandomInt(0, 1);
-    EXPECT_EQ(RandomState(), after);
 }
 
-TEST_F(Sniper, FiresBurstsOfThreeDownTowardTheHeroThenWaitsForTheCountToRunOut) {
-    struct Aim {
-        int32_t heroX, x, y, dir;
-    };
-    // Drawn height 89: down-left, straight down, down-right.
-    for (const Aim& a : {Aim{900, 998, 122, 10}, Aim{1030, 1024, 133, 8}, Aim{1100, 1051, 122, 6}}) {
+TEST_F(Sniper, FiresBurstsOfThreeDownTowardTheHero) {
+    // hero x, then bullet x, y (drawn height 89), dir
+    for (const V& a : {V{900, 998, 122, 10}, V{1030, 1024, 133, 8}, V{1100, 1051, 122, 6}}) {
         EmptyBulletTable();
-        EmptyShellCasingTable();
-        EmptyEnemyTable();
-        SeedRandom(12345);
-        PutSniper(4, 1000);
-        HeroX = a.heroX;
-        std::vector<int32_t> shots;
+        SeedRandom(777);
+        Put(4, 0, 1000, 0);
+        HeroX = a[0];
+        V shots;
         for (int32_t t = 0; t < 1200; ++t) {
-            const int32_t before = LiveBullets();
             EnemyTick();
-            if (LiveBullets() == before) continue;
-            // The n-th shot of a burst leaves the count at n - 1 and the latch shut.
-            EXPECT_EQ(EnemyShotCount[4], static_cast<int32_t>(shots.size() % 3));
-            EXPECT_EQ(EnemyShotLatch[4], 1);
-            shots.push_back(t);
+            if (BulletActive[shots.size()] == 1) shots.push_back(t);  // nothing moves them
         }
-        ASSERT_EQ(BulletActive[0], 1);
-        EXPECT_EQ(BulletOwner[0], 5);
-        EXPECT_EQ(BulletX[0], a.x);
-        EXPECT_EQ(BulletY[0], a.y);
-        EXPECT_EQ(BulletDir[0], a.dir);
-        EXPECT_EQ(BulletKind[0], 0);
-        EXPECT_EQ(BulletLane[0], 125);
-
-        // Within a burst the latch goes round three refire ticks (110 ms
-        // each) between shots; the bursts wait for the count to climb from
-        // 2 past 29, 28 refire ticks.
-        ASSERT_GE(shots.size(), 6u) << "hero at " << a.heroX;
+        EXPECT_EQ(V({BulletOwner[0], BulletX[0], BulletY[0], BulletDir[0], BulletKind[0], BulletLane[0]}),
+                  V({5, a[1], a[2], a[3], 0, 125}));
+        // In a burst the latch goes round (3 refire ticks of 110 ms); between
+        // bursts the count climbs from 2 past 29.
+        ASSERT_GE(shots.size(), 6u);
         for (size_t i = 1; i < shots.size(); ++i) {
             const int32_t gap = shots[i] - shots[i - 1];
-            if (i % 3 == 0) {
-                EXPECT_GE(gap, 27 * 11) << "burst gap " << i;
-            } else {
-                EXPECT_GE(gap, 2 * 11) << "shot gap " << i;
-                EXPECT_LT(gap, 27 * 11) << "shot gap " << i;
-            }
+            EXPECT_TRUE(i % 3 == 0 ? gap >= 27 * 11 : gap >= 22 && gap < 27 * 11) << i << ": " << gap;
         }
     }
 }
 
-TEST_F(Sniper, FallsBleedsLandsFlickersAndLeavesACorpseOnHisCallTimeline) {
-    HeroX = 700;  // in range: a dying sniper still never fires
-    PutSniper(3, 500);
-    EnemyState[3] = 100;
-    UpdateSniper(3);  // the kill call
-    EXPECT_EQ(EnemiesKilled, 1);
-    EXPECT_EQ(StageKills, 1);
-    EXPECT_EQ(EnemyState[3], 101);
-    EXPECT_EQ(EnemyFrame[3], 3);
-    EXPECT_EQ(EnemyY[3], 239);
-
-    int32_t lastFall = -1, landing = -1, thud = -1, shakeOff = -1, firstFlicker = -1, freed = -1;
-    std::vector<int32_t> dropHeights;
-    for (int32_t call = 1; call <= 400 && freed < 0; ++call) {
-        const int32_t y = EnemyY[3];
-        const int32_t state = EnemyState[3];
-        ScreenShake = 2;  // another shake running
-        StopAllSfx();
-        UpdateSniper(3);
-        if (EnemyKind[3] == -1) {
-            freed = call;
-            break;
-        }
-        if (EnemyY[3] != y) lastFall = call;
-        if (ScreenShake == 1 && landing < 0) landing = call;
-        if (ScreenShake == 0 && shakeOff < 0) shakeOff = call;
-        if (EnemyState[3] == state + 2) {
-            thud = call;
-            EXPECT_TRUE(SfxPlaying(20));
-        }
-        if (EnemyFrame[3] == 6 && firstFlicker < 0) firstFlicker = call;
-        if (call < 50) { EXPECT_EQ(EnemyFrame[3], 3); }
-        if (call >= 50 && call < 199) { EXPECT_EQ(EnemyFrame[3], 5); }
-        if (call >= 199) { EXPECT_TRUE(EnemyFrame[3] == 5 || EnemyFrame[3] == 6); }
+TEST_F(Sniper, FallsBleedsLandsFlickersAndLeavesACorpseOnCall299) {
+    HeroX = 700;  // in range, but the dying never fire
+    Put(3, 0, 500, 100);
+    UpdateSniper(3);
+    EXPECT_EQ(V({EnemiesKilled, StageKills, EnemyState[3], EnemyFrame[3]}), V({1, 1, 101, 3}));
+    Events first = RunDeath(3, UpdateSniper, 20, [](int32_t n) {
+        if (n <= 50) { EXPECT_EQ(EnemyY[3], 239 + n); }
+    });
+    EXPECT_GE(first["frame6"], 199);
+    first.erase("frame6");
+    EXPECT_EQ(first, (Events{{"frame3", 1}, {"frame5", 50}, {"shake", 50}, {"skip", 54}, {"sound", 54},
+                             {"shake off", 64}, {"freed", 299}}));
+    for (int32_t i = 0; i < 21; ++i) {
+        EXPECT_EQ(BloodDropAge[i] == -1, i == 20);  // 20 drops, one per call, heights 90..109
+        if (i < 20) { EXPECT_TRUE(BloodDropY[i] == 90 + i && BloodDropX[i] >= 510 && BloodDropX[i] <= 530); }
     }
-    EXPECT_EQ(lastFall, 50);
-    EXPECT_EQ(landing, 50);
-    EXPECT_EQ(thud, 54);
-    EXPECT_EQ(shakeOff, 64);
-    EXPECT_GE(firstFlicker, 199);
-    EXPECT_LT(firstFlicker, 230);
-    EXPECT_EQ(freed, 299);
-    EXPECT_EQ(LiveBullets(), 0);
-
-    // Twenty drops, one per call at heights 90..109, around his middle.
-    int32_t drops = 0;
-    for (int32_t i = 0; i < BloodDropSlots; ++i) {
-        if (BloodDropAge[i] == -1) continue;
-        EXPECT_EQ(BloodDropY[i], 90 + i);
-        EXPECT_GE(BloodDropX[i], 510);
-        EXPECT_LE(BloodDropX[i], 530);
-        ++drops;
-    }
-    EXPECT_EQ(drops, 20);
-
-    EXPECT_EQ(CorpseKind[0], 0);
-    EXPECT_EQ(CorpseX[0], 500);
-    EXPECT_EQ(CorpseY[0], 139);
-    EXPECT_TRUE(CorpseFrame[0] == 5 || CorpseFrame[0] == 6);
-    EXPECT_EQ(CorpsesLeft(), 1);
-    EXPECT_EQ(EnemyFacing[3], 0);
-    EXPECT_EQ(EnemyShotCount[3], -1);
-    EXPECT_EQ(StageKills, 1);
+    EXPECT_EQ(V({CorpseKind[0], CorpseX[0], CorpseY[0], CorpseNext, EnemyFacing[3], BulletActive[0]}),
+              V({0, 500, 139, 1, 0, 0}));
 }
 
-TEST_F(Sniper, IsKilledThroughThePassAndDroppedFarBehindLikeAnyOther) {
-    PutSniper(0, 500);
-    PutSniper(1, 600);
-    EnemyShotLatch[0] = EnemyShotLatch[1] = 5;
-    EnemyHealth[0] = 0;
-    HeroX = 1300;  // 800 px past the first, 700 past the second
-    EnemyTick();
-    EXPECT_EQ(EnemyState[0], 100);  // killed after his routine ran
-    EnemyTick();
-    EXPECT_EQ(EnemyState[0], 101);
-    EXPECT_EQ(StageKills, 1);
-
-    HeroX = 1401;  // 801 px past the second
-    EnemyTick();
-    EXPECT_EQ(EnemyKind[1], -1);
-    EXPECT_EQ(EnemyX[1], -1);
-    EXPECT_EQ(EnemyKind[0], -1);  // the dying one too
-    EXPECT_EQ(StageKills, 1);
-    EXPECT_EQ(CorpsesLeft(), 0);
-}
-
-// ================================================================== biker
-
-TEST_F(Biker, RidesThreePixelsATickDriftingTowardTheHeroUntilHeIsPassed) {
-    // Riding left above the hero's line (feet 258 - 100 + 137 = 295 < 395).
+TEST_F(Biker, RidesLeftDriftingUntilPastTheHeroAndTurnsOnlyFarOffScreenWithARoar) {
     HeroX = 200;
-    PutBiker(0, 600, -100, 0);
-    EnemyDrift[0] = 1;
-    EnemyFacing[0] = 1;
-    EnemyFrame[0] = 0;
+    Put(0, 4, 600, 0);
+    EnemyDrift[0] = 1, EnemyLane[0] = -100, EnemyFacing[0] = 1;  // feet 295, above the hero's 395
     const int32_t seed = RandomState();
     int32_t calls = 0;
-    while (EnemyDrift[0] == 1 && calls < 200) {
-        EnemyTick();
-        ++calls;
-        EXPECT_EQ(EnemyX[0], 600 - 3 * calls);
-        EXPECT_EQ(EnemyFacing[0], 0);
-        EXPECT_TRUE(EnemyFrame[0] == 2 || EnemyFrame[0] == 3);
-    }
-    // Drift stops on the call that starts at x 267, below HeroX + 70.
-    EXPECT_EQ(calls, 112);
-    EXPECT_EQ(EnemyLane[0], -100 + 56);
-    for (int32_t t = 0; t < 60; ++t) EnemyTick();
-    EXPECT_EQ(EnemyLane[0], -44);  // no switching back on while riding
-    EXPECT_EQ(EnemyDrift[0], 0);
-    EXPECT_EQ(EnemyX[0], 600 - 3 * 172);
-    EXPECT_EQ(RandomState(), seed);  // an unhurt biker draws nothing
+    for (; EnemyDrift[0] == 1 && calls < 200; ++calls) EnemyTick();
+    // Off on the call that starts at 267 (below HeroX + 70); unhurt, he draws nothing.
+    EXPECT_EQ(V({calls, EnemyX[0], EnemyLane[0], EnemyFacing[0], EnemyFrame[0] / 2, RandomState() == seed}),
+              V({112, 264, -44, 0, 1, 1}));
 
-    // Riding right below the hero's line drifts up, off once past HeroX - 20.
+    // Brought in behind the hero he still rides left, to screen x -260, then
+    // right to screen x 790.
     EmptyEnemyTable();
-    HeroX = 600;
-    PutBiker(1, 300, 60, 1);
-    EnemyDrift[1] = 1;
-    calls = 0;
-    while (EnemyDrift[1] == 1 && calls < 200) {
-        EnemyTick();
-        ++calls;
-        EXPECT_EQ(EnemyFacing[1], 1);
-        EXPECT_TRUE(EnemyFrame[1] == 0 || EnemyFrame[1] == 1);
-    }
-    EXPECT_EQ(calls, 95);  // starts the call at x 582
-    EXPECT_EQ(EnemyX[1], 585);
-    EXPECT_LT(EnemyLane[1], 60);
-}
-
-TEST_F(Biker, TurnsOnlyFarOffScreenOrAtTheSectionsEndsWithTheEngineRoar) {
-    // Brought in behind the hero: he still rides left, until screen x < -260.
-    CameraX = -1000;
-    HeroX = 1200;
+    CameraX = -1000, HeroX = 1200;
     SpawnEnemy(4, 895, 120, 1);
-    ASSERT_EQ(EnemyKind[0], 4);
-    EXPECT_EQ(EnemyState[0], 0);
-    EXPECT_EQ(EnemyY[0], 258);
-    EXPECT_EQ(EnemyHealth[0], 3);
-    int32_t turned = -1;
-    for (int32_t call = 1; call <= 100 && turned < 0; ++call) {
-        StopAllSfx();
+    V turns;  // call, x, roared
+    for (int32_t n = 1; n <= 420; ++n) {
+        const int32_t state = EnemyState[0];
+        QuietPool();
         UpdateBiker(0);
-        if (EnemyState[0] == 1) {
-            turned = call;
-            EXPECT_TRUE(SfxPlaying(40));
-        } else {
-            EXPECT_FALSE(SfxPlaying(40));
-        }
+        if (EnemyState[0] != state || SfxPlaying(40)) turns.insert(turns.end(), {n, EnemyX[0], SfxPlaying(40)});
     }
-    EXPECT_EQ(turned, 52);
-    EXPECT_EQ(EnemyX[0], 739);
-
-    // Riding right he goes on to screen x 790, and turns back left.
-    turned = -1;
-    for (int32_t call = 1; call <= 400 && turned < 0; ++call) {
-        StopAllSfx();
-        UpdateBiker(0);
-        if (EnemyState[0] == 0) turned = call;
-    }
-    EXPECT_EQ(turned, 351);
-    EXPECT_EQ(EnemyX[0], 1792);
-    EXPECT_TRUE(SfxPlaying(40));
-
-    // Already riding left beyond screen right: the test rolls the drift but
-    // changes nothing, so no roar.
-    PutBiker(0, 2000, 0, 0);
-    StopAllSfx();
+    EXPECT_EQ(turns, V({52, 739, 1, 403, 1792, 1}));
+    // Riding left beyond screen right: a drift roll, no roar. At the section's end: held there.
+    Put(0, 4, 2000, 0);
+    QuietPool();
     const int32_t before = RandomState();
     UpdateBiker(0);
-    EXPECT_EQ(EnemyState[0], 0);
-    EXPECT_NE(RandomState(), before);
-    EXPECT_FALSE(SfxPlaying(40));
-
-    // The section's ends: x is held at the limit.
+    EXPECT_TRUE(RandomState() != before && !SfxPlaying(40) && EnemyState[0] == 0);
     CameraX = 640 - StageLength;
-    PutBiker(0, StageLength + 149, 0, 1);
-    StopAllSfx();
+    Put(0, 4, StageLength + 149, 1);
     UpdateBiker(0);
-    EXPECT_EQ(EnemyX[0], StageLength + 150);
-    EXPECT_EQ(EnemyState[0], 0);
-    EXPECT_TRUE(SfxPlaying(40));
-    CameraX = 0;
-    PutBiker(0, -253, 0, 0);
-    UpdateBiker(0);
-    EXPECT_EQ(EnemyX[0], -255);
-    EXPECT_EQ(EnemyState[0], 1);
+    EXPECT_TRUE(EnemyX[0] == StageLength + 150 && EnemyState[0] == 0 && SfxPlaying(40));
 }
 
-TEST_F(Biker, RamsEveryIntactPropOnScreenInHisPath) {
-    struct P {
-        int32_t frame, x, y, after;
-    };
-    // He rides from 500 to 497 before the test; his drawn height is 258.
-    const std::vector<P> props = {
-        {2, 540, 258, 3}, {4, 540, 278, 5},  // band PropY - 20 .. PropY
-        {2, 540, 257, 2}, {2, 540, 279, 2},  // just outside it
-        {1, 540, 260, 1}, {0, 540, 260, 0},  // glass never counts
-        {2, 477, 260, 2}, {2, 478, 260, 3},  // PropX + 20 above 497
-        {2, 577, 260, 2}, {2, 576, 260, 3},  // PropX - 80 below 497
-    };
-    for (size_t p = 0; p < props.size(); ++p) {
-        PropFrame[p] = props[p].frame;
-        PropX[p] = props[p].x;
-        PropY[p] = props[p].y;
+TEST_F(Biker, RamsEveryIntactPropOnScreenInHisPathButNotAsAWreck) {
+    // frame, x, y, frame after: he rides 500 -> 497 first, drawn height 258.
+    const int32_t props[][4] = {{2, 540, 258, 3}, {4, 540, 278, 5}, {2, 540, 257, 2}, {2, 540, 279, 2},
+                                {1, 540, 260, 1}, {0, 540, 260, 0}, {2, 477, 260, 2}, {2, 478, 260, 3},
+                                {2, 577, 260, 2}, {2, 576, 260, 3}, {2, 780, 258, 2}};
+    for (int32_t p = 0; p < 11; ++p) PropFrame[p] = props[p][0], PropX[p] = props[p][1], PropY[p] = props[p][2];
+    Put(0, 4, 500, 0);
+    UpdateBiker(0);
+    for (int32_t p = 0; p < 10; ++p) EXPECT_EQ(PropFrame[p], props[p][3]) << p;
+    for (const V& c : {V{0, 0, 2}, V{-141, 150, 2}, V{-141, 0, 3}}) {  // camera, state, prop 10 after
+        CameraX = c[0];
+        Put(0, 4, 800, c[1]);  // at 797 prop 10 is in his window, off screen at first
+        UpdateBiker(0);
+        EXPECT_EQ(PropFrame[10], c[2]);
     }
-    PutBiker(0, 500, 0, 0);
-    UpdateBiker(0);
-    for (size_t p = 0; p < props.size(); ++p) EXPECT_EQ(PropFrame[p], props[p].after) << "prop " << p;
-    UpdateBiker(0);  // at 494 the window reaches the prop at 477
-    EXPECT_EQ(PropFrame[6], 3);
-    EXPECT_EQ(PropFrame[0], 3);
-
-    // Off screen to the right a prop is left alone.
-    EmptyPropTable();
-    PropFrame[10] = 2, PropX[10] = 820, PropY[10] = 258;
-    PutBiker(0, 800, 0, 0);
-    UpdateBiker(0);
-    EXPECT_EQ(PropFrame[10], 2);
-    CameraX = -181;  // screen x 639
-    PutBiker(0, 800, 0, 0);
-    UpdateBiker(0);
-    EXPECT_EQ(PropFrame[10], 3);
-
-    // A crashing wreck rams nothing.
-    PropFrame[11] = 2, PropX[11] = 840, PropY[11] = 258;
-    PutBiker(0, 800, 0, 0);
-    EnemyState[0] = 170;
-    EnemyHealth[0] = 0;
-    UpdateBiker(0);
-    EXPECT_EQ(PropFrame[11], 2);
 }
 
-TEST_F(Biker, ExplodesFliesOnRisesDropsClangsBurnsAndVanishesWithoutACorpse) {
-    PutBiker(2, 500, 0, 1);
+TEST_F(Biker, ExplodesFliesOnDropsBackClangsBurnsAndGoesWithoutACorpse) {
+    Put(2, 4, 500, 1);
     EnemyHealth[2] = 0;
-    EnemyTick();  // rides on, then killed by the pass
-    EXPECT_EQ(EnemyX[2], 503);
-    EXPECT_EQ(EnemyState[2], 100);
-    EnemyTick();  // the kill call
-    EXPECT_EQ(EnemiesKilled, 1);
-    EXPECT_EQ(StageKills, 1);
-    EXPECT_EQ(EnemyState[2], 101);
-    EXPECT_EQ(EnemyFrame[2], 4);
-    EXPECT_EQ(EnemyFacing[2], 1);
-    EXPECT_EQ(ExplosionKind[0], BigBlast);
-    EXPECT_EQ(ExplosionX[0], 509);
-    EXPECT_EQ(ExplosionY[0], 268);
-
-    EnemyHealth[2] = -3;
-    int32_t minY = 258, xAt58 = -1, xAt59 = -1, clang = -1, landing = -1, shakeOff = -1, firstFlicker = -1;
-    int32_t freed = -1, lastX = -1, lastY = -1;
-    for (int32_t call = 1; call <= 200 && freed < 0; ++call) {
-        const int32_t state = EnemyState[2];
-        ScreenShake = 2;
-        StopAllSfx();
-        UpdateBiker(2);
-        if (EnemyKind[2] == -1) {
-            freed = call;
-            break;
-        }
+    EnemyTick();  // rides to 503, killed by the pass
+    EmptyExplosionTable();
+    EnemyTick();  // the kill call: a big blast, the wreck cell of his side
+    EXPECT_EQ(V({StageKills, EnemyState[2], EnemyFrame[2], EnemyFacing[2], ExplosionKind[0], ExplosionX[0],
+                 ExplosionY[0]}),
+              V({1, 101, 4, 1, BigBlast, 509, 268}));
+    EnemyHealth[2] = -2;
+    int32_t topY = 258, lastX = 0, lastY = 0;
+    Events first = RunDeath(2, UpdateBiker, 21, [&](int32_t n) {
         EXPECT_EQ(EnemyHealth[2], 0);
-        if (call <= 58) { EXPECT_EQ(EnemyX[2], 503 + 3 * call); }
-        if (call == 58) xAt58 = EnemyX[2];
-        if (call == 59) xAt59 = EnemyX[2];
-        if (EnemyY[2] < minY) minY = EnemyY[2];
-        if (call >= 60) { EXPECT_GE(EnemyY[2], lastY); }
-        if (EnemyState[2] == state + 2) {
-            clang = call;
-            EXPECT_TRUE(SfxPlaying(21));
-        }
-        if (ScreenShake == 1 && landing < 0) landing = call;
-        if (ScreenShake == 0 && shakeOff < 0) shakeOff = call;
-        if (EnemyFrame[2] == 5 && firstFlicker < 0) firstFlicker = call;
-        EXPECT_TRUE(EnemyFrame[2] == 4 || EnemyFrame[2] == 5);
-        lastX = EnemyX[2];
-        lastY = EnemyY[2];
-    }
-    EXPECT_EQ(xAt58, 677);
-    EXPECT_EQ(xAt59, 677);
-    EXPECT_LT(minY, 258);
-    // Back down on the road, 3 px on for every pixel it fell.
-    EXPECT_EQ(lastY, 258);
-    EXPECT_EQ(lastX, 677 + 3 * (258 - minY));
-    EXPECT_EQ(clang, 89);
-    EXPECT_EQ(landing, 89);
-    EXPECT_EQ(shakeOff, 99);
-    EXPECT_GE(firstFlicker, 109);
-    EXPECT_LT(firstFlicker, 140);
-    EXPECT_EQ(freed, 149);
-    EXPECT_EQ(EnemyX[2], -1);
-    EXPECT_EQ(EnemyFacing[2], 1);
-    EXPECT_EQ(CorpsesLeft(), 0);
-    EXPECT_EQ(StageKills, 1);
-
-    // One that was riding left shows the other wreck cells.
-    PutBiker(3, 500, 0, 0);
-    EnemyState[3] = 100;
+        if (n <= 59) { EXPECT_EQ(EnemyX[2], 503 + 3 * std::min(n, 58)); }
+        if (n >= 60) { EXPECT_GE(EnemyY[2], lastY); }
+        topY = std::min(topY, EnemyY[2]), lastX = EnemyX[2], lastY = EnemyY[2];
+    });
+    EXPECT_GE(first["frame5"], 109);
+    first.erase("frame5");
+    EXPECT_EQ(first, (Events{{"frame4", 1}, {"skip", 89}, {"sound", 89}, {"shake", 89}, {"shake off", 99},
+                             {"freed", 149}}));
+    EXPECT_EQ(V({lastY, lastX}), V({258, 677 + 3 * (258 - topY)}));  // 3 px on for each pixel it came down
+    EXPECT_EQ(V({CorpseKind[0], EnemyFacing[2], StageKills}), V({-1, 1, 1}));
+    Put(3, 4, 500, 100);  // one riding left shows wreck cells 6 and 7
     UpdateBiker(3);
     EXPECT_EQ(EnemyFrame[3], 6);
-    EXPECT_EQ(EnemyFacing[3], 0);
-    EnemyState[3] = 230;
-    UpdateBiker(3);
-    EXPECT_TRUE(EnemyFrame[3] == 6 || EnemyFrame[3] == 7);
 }
 
-TEST_F(Biker, SmokesOnceHurtAndHisWreckBurnsWithDrawsInOrder) {
-    // Riding, hit once: one roll of 1 in 101 per call, then its height.
-    int32_t seed = 1, dy = 0;
-    for (;; ++seed) {
-        SeedRandom(seed);
-        if (RandomInt(0, 100) == 0) break;
-    }
-    dy = RandomInt(0, 10);
-    int32_t expected = RandomState();
-    SeedRandom(seed);
-    PutBiker(0, 400, 10, 0);
-    EnemyHealth[0] = 2;
-    UpdateBiker(0);
-    EXPECT_EQ(RandomState(), expected);
-    EXPECT_EQ(ExplosionKind[0], Smoke);
-    EXPECT_EQ(ExplosionX[0], 397 + 37);
-    EXPECT_EQ(ExplosionY[0], 268 + dy);
-
-    // The wreck on the road (no rise or fall): smoke roll, blast roll, then
-    // the damage smoke, each position drawn x then y (then the blast's kind).
-    EmptyExplosionTable();
-    int32_t dx1 = 0, dy1 = 0, dx2 = 0, dy2 = 0, kind = 0, smoke = 0, dy3 = 0;
-    for (seed = 1;; ++seed) {
-        SeedRandom(seed);
-        if (RandomInt(0, 10) != 0) continue;
-        dx1 = RandomInt(30, 40);
-        dy1 = RandomInt(0, 10);
-        if (RandomInt(0, 10) == 0) break;
-    }
-    dx2 = RandomInt(-20, 60);
-    dy2 = RandomInt(0, 10);
-    kind = RandomInt(1, 3);
-    smoke = RandomInt(0, 100);
-    if (smoke == 0) dy3 = RandomInt(0, 10);
-    expected = RandomState();
-    SeedRandom(seed);
-    PutBiker(1, 400, 10, 0);
-    EnemyState[1] = 165;
-    EnemyHealth[1] = 0;
-    UpdateBiker(1);
-    EXPECT_EQ(EnemyX[1], 400);
-    EXPECT_EQ(RandomState(), expected);
-    EXPECT_EQ(ExplosionKind[0], Smoke);
-    EXPECT_EQ(ExplosionX[0], 400 + dx1);
-    EXPECT_EQ(ExplosionY[0], 268 + dy1);
-    EXPECT_EQ(ExplosionKind[1], kind);
-    EXPECT_EQ(ExplosionX[1], 400 + dx2);
-    EXPECT_EQ(ExplosionY[1], 268 + dy2);
-    if (smoke == 0) { EXPECT_EQ(ExplosionY[2], 268 + dy3); }
-
-    // From state 240 on the wreck only flickers and smokes.
-    SeedRandom(seed);
-    RandomInt(4, 5);
-    if (RandomInt(0, 100) == 0) RandomInt(0, 10);
-    expected = RandomState();
-    SeedRandom(seed);
-    EnemyState[1] = 239;
-    UpdateBiker(1);
-    EXPECT_EQ(RandomState(), expected);
-}
-
-// ================================================================== slow motion
-
-TEST_F(SlowKinds, BothActOnOneTickInFiveSoTheirTimelinesStretch) {
-    SlowMotion = 4;
-    HeroX = 200;
-    PutSniper(0, 500);
-    EnemyState[0] = 100;
-    PutBiker(1, 900, 0, 0);
-    int32_t landingTick = -1, freedTick = -1;
-    for (int32_t t = 0; t < 1600 && freedTick < 0; ++t) {
+TEST_F(Biker, InSlowMotionHeAndADyingSniperActOnOneTickInFive) {
+    SlowMotion = 4, HeroX = 200;
+    Put(0, 0, 500, 100);
+    Put(1, 4, 900, 0);
+    int32_t landed = -1, t = 0;
+    for (; t < 1600 && EnemyKind[0] != -1; ++t) {
         SlowMotionTick = t % 5;
         EnemyTick();
         if (t == 250) { EXPECT_EQ(EnemyX[1], 900 - 3 * 51); }
-        if (ScreenShake == 1 && landingTick < 0) landingTick = t;
-        if (EnemyKind[0] == -1) freedTick = t;
+        if (ScreenShake == 1 && landed < 0) landed = t;
     }
-    EXPECT_EQ(landingTick, 250);
-    EXPECT_EQ(freedTick, 5 * 299);
-    EXPECT_EQ(StageKills, 1);
+    EXPECT_EQ(V({landed, t - 1}), V({250, 5 * 299}));
 }
 
 }  // namespace

@@ -290,3 +290,44 @@ int32_t ImagesOverlap(int32_t handle1, float x1, float y1, int32_t frame1, int32
     }
     return 0;
 }
+
+namespace media {
+namespace {
+
+// Encodes RGBA rows into an open file; false when libpng gave up.
+bool WritePngRows(FILE* file, int32_t width, int32_t height, png_bytep* rows) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, info ? &info : nullptr);
+        return false;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_rows(png, info, rows);
+    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+}  // namespace
+}  // namespace media
+
+int32_t SaveImagePng(int32_t handle, int32_t frame, const std::string& path) {
+    const media::Image* image = media::FindImageFrame(handle, frame);
+    if (!image) return 0;
+    // Rows point straight into the frame's pixels: RGBA, top row first.
+    std::vector<png_bytep> rows(static_cast<size_t>(image->frameHeight));
+    const uint8_t* pixels = image->FrameRgba(frame);
+    for (size_t y = 0; y < rows.size(); ++y) {
+        rows[y] = const_cast<png_bytep>(pixels + y * 4 * static_cast<size_t>(image->frameWidth));
+    }
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return 0;
+    bool written = media::WritePngRows(file, image->frameWidth, image->frameHeight, rows.data());
+    written = std::fclose(file) == 0 && written;
+    if (!written) std::remove(path.c_str());
+    return written ? 1 : 0;
+}

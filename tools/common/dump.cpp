@@ -1,10 +1,9 @@
-// The runner's state dump.
+// The developer tools' state dump.
 #include "dump.h"
 
 #include <cmath>
 
 #include "media.h"
-#include "headless.h"
 #include "play/stage_clock.h"
 #include "play/stage_loop.h"
 #include "play/tables.h"
@@ -311,7 +310,7 @@ void WriteStateDump(std::FILE* out, const DumpHeader& header) {
     w.String("at", header.at);
     w.Int("pass", header.pass);
     w.Int("sectionPass", header.sectionPass);
-    w.Int("clock", headless::Clock());
+    w.Int("clock", header.clock);
     w.Int("randomState", RandomState());
     w.Int("result", header.result);
     DumpRecords(w);

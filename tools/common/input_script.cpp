@@ -1,10 +1,9 @@
-// The runner's input timeline.
+// The developer tools' input timeline.
 #include "input_script.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
-
-#include "headless.h"
 
 namespace {
 
@@ -74,17 +73,37 @@ bool ReadInputScript(const std::string& path, std::vector<InputEvent>* events, s
     return true;
 }
 
-void ApplyInputEvent(const InputEvent& e) {
-    if (e.device == "key") {
-        if (e.action == "down") headless::SetKey(e.code, true);
-        if (e.action == "up") headless::SetKey(e.code, false);
-        if (e.action == "tap") headless::TapKey(e.code);
-    } else if (e.device == "joy") {
-        if (e.action == "down") headless::SetJoyButton(e.port, e.code, true);
-        if (e.action == "up") headless::SetJoyButton(e.port, e.code, false);
-        if (e.action == "tap") headless::TapJoyButton(e.port, e.code);
-        if (e.action == "axis") headless::SetJoyAxes(e.port, e.x, e.y);
-    } else if (e.device == "joysticks") {
-        headless::SetJoystickCount(e.code);
+void InputTimeline::Set(const std::vector<InputEvent>& events) {
+    passEvents_.clear();
+    clockEvents_.clear();
+    nextPassEvent_ = nextClockEvent_ = 0;
+    for (const InputEvent& e : events) (e.atClock ? clockEvents_ : passEvents_).push_back(e);
+    auto byTime = [](const InputEvent& a, const InputEvent& b) { return a.when < b.when; };
+    std::stable_sort(passEvents_.begin(), passEvents_.end(), byTime);
+    std::stable_sort(clockEvents_.begin(), clockEvents_.end(), byTime);
+}
+
+void InputTimeline::ApplyPassEvents(int64_t pass) {
+    while (nextPassEvent_ < passEvents_.size() && passEvents_[nextPassEvent_].when <= pass) {
+        apply_(passEvents_[nextPassEvent_++]);
     }
+}
+
+void InputTimeline::ApplyClockEvents(int64_t elapsedMs) {
+    while (nextClockEvent_ < clockEvents_.size() && clockEvents_[nextClockEvent_].when <= elapsedMs) {
+        apply_(clockEvents_[nextClockEvent_++]);
+    }
+}
+
+bool InputTimeline::StallPoll() {
+    if (!held_) return true;
+    if (++stalledPolls_ < StallPolls) return true;
+    stalledPolls_ = 0;
+    if (nextPassEvent_ < passEvents_.size()) {
+        ApplyPassEvents(passEvents_[nextPassEvent_].when);
+        hopelessPolls_ = 0;
+    } else if ((hopelessPolls_ += StallPolls) >= HopelessPolls) {
+        return false;
+    }
+    return true;
 }

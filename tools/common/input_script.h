@@ -1,0 +1,69 @@
+// The developer tools' input timeline: one event a line, at a pass of the
+// in-stage loop or at a time of the clock (ms since the run began).
+//
+//   <pass> key down|up|tap <vk>              keyboard, Windows virtual-key number
+//   <pass> joy <port> down|up|tap <button>   joystick button on a port
+//   <pass> joy <port> axis <x> <y>           stick position, -1..1
+//   <pass> joysticks <n>                     how many joysticks are attached
+//   @<ms> ...                                the same events, at a clock time
+//
+// '#' starts a comment; blank lines are skipped.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct InputEvent {
+    bool atClock = false;  // true: `when` is a clock time in ms, else a pass
+    int64_t when = 0;
+    std::string device;    // "key", "joy" or "joysticks"
+    std::string action;    // "down", "up", "tap", "axis" (empty for joysticks)
+    int32_t port = 0;
+    int32_t code = 0;      // key, button or joystick count
+    float x = 0.0f;
+    float y = 0.0f;
+    int32_t line = 0;
+};
+
+// Reads a timeline file; on a malformed line returns false with a message.
+bool ReadInputScript(const std::string& path, std::vector<InputEvent>* events, std::string* error);
+
+// A timeline being played: each tool hands the events to its backend.
+class InputTimeline {
+public:
+    using Apply = void (*)(const InputEvent& event);
+    explicit InputTimeline(Apply apply) : apply_(apply) {}
+
+    // Takes the events: pass events and clock events, each in time order
+    // (file order within one time).
+    void Set(const std::vector<InputEvent>& events);
+    // Applies every pass event up to and including this pass.
+    void ApplyPassEvents(int64_t pass);
+    // Applies every clock event due at this many ms into the run.
+    void ApplyClockEvents(int64_t elapsedMs);
+
+    // While a pass is held up after its frame draw (the pause screen waits
+    // for input), the events of the next pass are given after StallPolls
+    // polls. StallPoll returns false once that many polls have had nothing
+    // left to give: the game waits for input the timeline never gives.
+    void HoldAfterDraw() {
+        held_ = true;
+        stalledPolls_ = 0;
+    }
+    void ReleaseHold() { held_ = false; }
+    bool StallPoll();
+
+    static constexpr int64_t StallPolls = 100;
+    static constexpr int64_t HopelessPolls = 2000000;
+
+private:
+    Apply apply_;
+    std::vector<InputEvent> passEvents_;
+    std::vector<InputEvent> clockEvents_;
+    size_t nextPassEvent_ = 0;
+    size_t nextClockEvent_ = 0;
+    bool held_ = false;
+    int64_t stalledPolls_ = 0;
+    int64_t hopelessPolls_ = 0;
+};
