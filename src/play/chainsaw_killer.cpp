@@ -14,9 +14,6 @@ namespace {
 constexpr int32_t kDriftHeight = 158;
 constexpr int32_t kFeetHeight = 160;
 
-// Facing right counts the dying frames from 12 (19..23), facing left from 0 (7..11).
-int32_t FrameBase(int32_t slot) { return EnemyFacing[slot] == 1 ? 12 : 0; }
-
 int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
 
 // Props on screen whose window holds him: standing in a prop's band means
@@ -125,44 +122,6 @@ void Swing(int32_t slot) {
     }
 }
 
-void Die(int32_t slot) {
-    ++EnemiesKilled;
-    ++StageKills;
-    const int32_t scream = 14 + RandomInt(0, 2);
-    PlayEnemySound(slot, scream, 1.0f);
-    // Thrown away from the hero.
-    EnemyFacing[slot] = EnemyX[slot] > HeroX ? 1 : 0;
-    EnemyState[slot] = 101;
-    EnemyFrame[slot] = FrameBase(slot) + 7;
-}
-
-// One step of the dying timer: thrown back, a short rise, the fall with a
-// thud and a shake, then he lies flickering. Returns true when the slot was freed.
-bool StepDying(int32_t slot) {
-    const int32_t base = FrameBase(slot);
-    ++EnemyState[slot];
-    const int32_t state = EnemyState[slot];
-    if (state < 180) EnemyX[slot] += EnemyFacing[slot] == 0 ? -2 : 2;
-    if (state < 106) --EnemyY[slot];
-    if (state > 120 && EnemyY[slot] < 265) ++EnemyY[slot];
-    if (state > 120) EnemyFrame[slot] = base + 8;
-    if (state > 140) EnemyFrame[slot] = base + 9;
-    if (state > 160) EnemyFrame[slot] = base + 10;
-    if (state == 160) {
-        PlayEnemySound(slot, 20, 1.0f);
-        ++EnemyState[slot];
-        ScreenShake = 1;
-    }
-    if (EnemyState[slot] > 170) ScreenShake = 0;
-    if (EnemyState[slot] > 310) EnemyFrame[slot] = base + RandomInt(10, 11);
-    if (EnemyState[slot] > 410) {
-        AddCorpse(slot);
-        FreeEnemySlot(slot);
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 void UpdateChainsaw(int32_t slot) {
@@ -179,11 +138,11 @@ void UpdateChainsaw(int32_t slot) {
     Swing(slot);
 
     if (EnemyState[slot] == 100) {
-        Die(slot);
+        StartThrownBackDeath(slot, 12, 7);  // dying frames 7..11, facing right 19..23
         return;
     }
     if (EnemyState[slot] > 100) {
-        if (StepDying(slot)) return;
+        if (StepThrownBackDeath(slot, 12, 7)) return;
     }
 
     // Drawn on every call that gets this far, walking or not.

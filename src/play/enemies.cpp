@@ -239,3 +239,39 @@ void FreeEnemySlot(int32_t slot) {
     EnemyFrame[slot] = -1;
     EnemyShotCount[slot] = -1;
 }
+
+void StartThrownBackDeath(int32_t slot, int32_t rightBase, int32_t firstFrame) {
+    ++EnemiesKilled;
+    ++StageKills;
+    const int32_t scream = 14 + RandomInt(0, 2);
+    PlayEnemySound(slot, scream, 1.0f);
+    // Thrown away from the hero.
+    EnemyFacing[slot] = EnemyX[slot] > HeroX ? 1 : 0;
+    EnemyState[slot] = 101;
+    EnemyFrame[slot] = (EnemyFacing[slot] == 1 ? rightBase : 0) + firstFrame;
+}
+
+bool StepThrownBackDeath(int32_t slot, int32_t rightBase, int32_t firstFrame) {
+    const int32_t base = EnemyFacing[slot] == 1 ? rightBase : 0;
+    ++EnemyState[slot];
+    const int32_t state = EnemyState[slot];
+    if (state < 180) EnemyX[slot] += EnemyFacing[slot] == 0 ? -2 : 2;
+    if (state < 106) --EnemyY[slot];
+    if (state > 120 && EnemyY[slot] < 265) ++EnemyY[slot];
+    if (state > 120) EnemyFrame[slot] = base + firstFrame + 1;
+    if (state > 140) EnemyFrame[slot] = base + firstFrame + 2;
+    if (state > 160) EnemyFrame[slot] = base + firstFrame + 3;
+    if (state == 160) {
+        PlayEnemySound(slot, 20, 1.0f);
+        ++EnemyState[slot];
+        ScreenShake = 1;
+    }
+    if (EnemyState[slot] > 170) ScreenShake = 0;
+    if (EnemyState[slot] > 310) EnemyFrame[slot] = base + RandomInt(firstFrame + 3, firstFrame + 4);
+    if (EnemyState[slot] > 410) {
+        AddCorpse(slot);
+        FreeEnemySlot(slot);
+        return true;
+    }
+    return false;
+}

@@ -49,3 +49,11 @@ void TurnAtLimits(int32_t slot, int32_t left, int32_t right, int32_t screenRight
 // The end of a death: the slot's fields to -1
 // (EnemyFacing and EnemyShotLatch keep theirs).
 void FreeEnemySlot(int32_t slot);
+// The death of a man shot down (street gunman, chainsaw killer): counted, a
+// scream, thrown away from the hero. `rightBase` is the kind's first frame
+// facing right, `firstFrame` its first dying frame within a facing.
+void StartThrownBackDeath(int32_t slot, int32_t rightBase, int32_t firstFrame);
+// One step of that death's timer: thrown back, a short rise, the fall with a
+// thud and a shake, then he lies flickering until his corpse is left.
+// Returns true when the slot was freed.
+bool StepThrownBackDeath(int32_t slot, int32_t rightBase, int32_t firstFrame);

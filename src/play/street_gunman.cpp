@@ -20,8 +20,6 @@ constexpr int32_t kCrouchFireRight = 5;
 constexpr int32_t kStandFireLeft = 15;
 constexpr int32_t kCrouchFireLeft = 16;
 
-int32_t FrameBase(int32_t slot) { return EnemyFacing[slot] == 1 ? 11 : 0; }
-
 int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
 
 bool FeetAboveHeroLine(int32_t slot) { return DrawnHeight(slot) + kHeight < HeroLane + 395; }
@@ -119,43 +117,6 @@ void HoldAndFire(int32_t slot) {
     if (EnemyShotCount[slot] > 10 && RandomInt(0, 50) == 0) EnemyState[slot] = RandomInt(0, 1);
 }
 
-void Die(int32_t slot) {
-    ++EnemiesKilled;
-    ++StageKills;
-    const int32_t scream = 14 + RandomInt(0, 2);
-    PlayEnemySound(slot, scream, 1.0f);
-    // Thrown away from the hero.
-    EnemyFacing[slot] = EnemyX[slot] > HeroX ? 1 : 0;
-    EnemyState[slot] = 101;
-    EnemyFrame[slot] = FrameBase(slot) + 6;
-}
-
-// One step of the dying timer. Returns true when the slot was freed.
-bool StepDying(int32_t slot) {
-    const int32_t base = FrameBase(slot);
-    ++EnemyState[slot];
-    const int32_t state = EnemyState[slot];
-    if (state < 180) EnemyX[slot] += EnemyFacing[slot] == 0 ? -2 : 2;
-    if (state < 106) --EnemyY[slot];
-    if (state > 120 && EnemyY[slot] < 265) ++EnemyY[slot];
-    if (state > 120) EnemyFrame[slot] = base + 7;
-    if (state > 140) EnemyFrame[slot] = base + 8;
-    if (state > 160) EnemyFrame[slot] = base + 9;
-    if (state == 160) {
-        PlayEnemySound(slot, 20, 1.0f);
-        ++EnemyState[slot];
-        ScreenShake = 1;
-    }
-    if (EnemyState[slot] > 170) ScreenShake = 0;
-    if (EnemyState[slot] > 310) EnemyFrame[slot] = base + RandomInt(9, 10);
-    if (EnemyState[slot] > 410) {
-        AddCorpse(slot);
-        FreeEnemySlot(slot);
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 void UpdateWalker(int32_t slot) {
@@ -179,11 +140,11 @@ void UpdateWalker(int32_t slot) {
     if (EnemyState[slot] == GunmanHoldAndFire) HoldAndFire(slot);
 
     if (EnemyState[slot] == 100) {
-        Die(slot);
+        StartThrownBackDeath(slot, 11, 6);  // dying frames 6..10, facing right 17..21
         return;
     }
     if (EnemyState[slot] > 100) {
-        if (StepDying(slot)) return;
+        if (StepThrownBackDeath(slot, 11, 6)) return;
     }
 
     // Drawn on every call that gets this far, walking or not.
