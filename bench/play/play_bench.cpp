@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "draw/frame.h"
+#include "game_start.h"
 #include "headless.h"
 #include "media.h"
 #include "play/stage_loop.h"
@@ -32,24 +33,7 @@ void StartUp() {
     std::filesystem::current_path(std::filesystem::path(PLAY_BENCH_DATA_DIR).parent_path());
     headless::Reset(1000);
     headless::SetRecordDrawing(false);
-    InitRuntime();
-    InitAudio();
-    InitKeyboard();
-    InitJoystick();
-    InitDisplay();
-    SelectDisplayDriver(OpenGl2dDriver(), 2);
-    OpenDisplay(640, 480, 0, 100, 2);
-    SeedRandom(ElapsedMillis());
-    SetDefaultImageFlags(1);
-    SetBlendMode(1);
-    SetDrawAlpha(1.0f);
-    SetDrawColour(255, 255, 255);
-    FadeScreenImage = CreateBlankImage(640, 480, 1, -1);
-    PauseScreenImage = CreateBlankImage(640, 480, 1, -1);
-    LoadAssetRows(1, AssetFileCount);
-    CreateActorTables();
-    AllocateChannels();
-    SetStartupDefaults();
+    StartUpForSection();
 }
 
 int32_t benchStage = 0;

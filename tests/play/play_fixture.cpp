@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "game_start.h"
 #include "headless.h"
 #include "media.h"
 #include "play/stage_loop.h"
@@ -40,23 +41,7 @@ void StartGameOnce() {
     started = true;
     std::filesystem::current_path(std::filesystem::path(STREETWARDEN_DATA_DIR).parent_path());
     headless::Reset(1000);
-    InitRuntime();
-    InitAudio();
-    InitKeyboard();
-    InitJoystick();
-    InitDisplay();
-    SelectDisplayDriver(OpenGl2dDriver(), 2);
-    OpenDisplay(640, 480, 0, 100, 2);
-    SeedRandom(ElapsedMillis());
-    SetDefaultImageFlags(1);
-    SetBlendMode(1);
-    SetDrawAlpha(1.0f);
-    SetDrawColour(255, 255, 255);
-    FadeScreenImage = CreateBlankImage(640, 480, 1, -1);
-    PauseScreenImage = CreateBlankImage(640, 480, 1, -1);
-    LoadAssetRows(1, AssetFileCount);
-    CreateActorTables();
-    AllocateChannels();
+    StartUpForSection();
 }
 
 void NewGame(int32_t stageNumber) {
