@@ -3,7 +3,7 @@
 set -u
 root=${1:-.}
 hits=$(cd "$root" && grep -rnE '#[[:space:]]*include[[:space:]]*[<"](SDL|GL/|EGL/|png\.h|pngconf|vorbis/|ogg/)' \
-  src tools/runner bench tests 2>/dev/null | grep -v '^src/media/' | grep -v '^tests/media_sdl/' | grep -v '^bench/media/')
+  src tools/runner tools/common tools/shots bench tests 2>/dev/null | grep -v '^src/media/' | grep -v '^tests/media_sdl/' | grep -v '^bench/media/')
 if [ -n "$hits" ]; then
   echo "platform headers outside src/media:"; echo "$hits"; exit 1
 fi

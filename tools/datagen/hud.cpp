@@ -13,7 +13,8 @@ const Rgb kWhite{255, 255, 255};
 
 // Expands a 5 x 7 glyph into a cell with the given column widths and row heights.
 template <int W, int H>
-void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh)[7], Rgb top, Rgb bottom) {
+void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh)[7], Rgb top, Rgb bottom,
+                 int topRow = 0) {
     const char* const* g = Glyph5x7(ch);
     if (!g) return;
     int total = 0;
@@ -26,7 +27,7 @@ void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh
                 for (int j = 0; j < rh[r]; ++j)
                     for (int i = 0; i < cw[c]; ++i) {
                         double t = static_cast<double>(y + j) / std::max(1, total - 1);
-                        s.Set(s.CellX(cell) + x + i, s.CellY(cell) + y + j, Mix(top, bottom, t));
+                        s.Set(s.CellX(cell) + x + i, s.CellY(cell) + topRow + y + j, Mix(top, bottom, t));
                     }
             x += cw[c];
         }
@@ -36,7 +37,8 @@ void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh
 
 void Silverfont(Sheet& s, Rng&) {
     const char* chars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._():";
-    static const int cw[5] = {2, 2, 1, 2, 2};
+    // Eight columns wide: letters are set 9 pixels apart and keep a gap.
+    static const int cw[5] = {2, 1, 2, 1, 2};
     static const int rh[7] = {2, 1, 2, 1, 2, 1, 2};
     for (int i = 0; i < 41; ++i) ExpandGlyph<10, 11>(s, i, chars[i], cw, rh, Rgb{255, 255, 255}, Rgb{110, 114, 124});
     // 41 is the space: left black.
@@ -45,11 +47,13 @@ void Silverfont(Sheet& s, Rng&) {
 }
 
 void ScoreDigits(Sheet& s, Rng&) {
+    // Ten rows tall from row 3: the heads-up display sets these digits just
+    // below its labels and just above the life icons.
     static const int cw[5] = {2, 2, 3, 2, 2};
-    static const int rh[7] = {2, 2, 2, 3, 2, 2, 2};
+    static const int rh[7] = {2, 1, 1, 2, 1, 1, 2};
     for (int d = 0; d < 10; ++d) {
-        ExpandGlyph<14, 16>(s, d, static_cast<char>('0' + d), cw, rh, Rgb{255, 255, 255}, Rgb{96, 104, 120});
-        ExpandGlyph<14, 16>(s, 10 + d, static_cast<char>('0' + d), cw, rh, Rgb{255, 220, 120}, Rgb{200, 40, 10});
+        ExpandGlyph<14, 16>(s, d, static_cast<char>('0' + d), cw, rh, Rgb{255, 255, 255}, Rgb{96, 104, 120}, 3);
+        ExpandGlyph<14, 16>(s, 10 + d, static_cast<char>('0' + d), cw, rh, Rgb{255, 220, 120}, Rgb{200, 40, 10}, 3);
     }
 }
 
