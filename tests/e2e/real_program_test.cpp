@@ -85,11 +85,13 @@ struct Grab {
 // The title's fade-in takes this many frames after its music starts; its own
 // frames follow.
 constexpr int64_t TitleFadeFrames = 51;
-// Frame 40 of the title: the start prompt shows (frames 1 to 74 of each
-// cycle), the title text is still faint. Frame 420: the title text is whole
-// (from frame 400) and no prompt shows (frames 75 to 150).
-constexpr int64_t TitlePromptFrame = TitleFadeFrames + 40;
-constexpr int64_t TitleWholeFrame = TitleFadeFrames + 420;
+// Frame 60 of the title: the start prompt shows (frames 1 to 74 of each
+// cycle), the title text is still faint. Frame 445: the title text is whole
+// (from frame 400) and no prompt shows (frames 75 to 150). Both sit late in
+// their windows: on a busy machine the fade can repeat some of its frames,
+// so the title's own frames start later than counted here.
+constexpr int64_t TitlePromptFrame = TitleFadeFrames + 60;
+constexpr int64_t TitleWholeFrame = TitleFadeFrames + 445;
 
 Grab g_loading, g_titlePrompt, g_titleWhole;
 

@@ -351,7 +351,8 @@ void Heap(Layer& L, double x, double h, Rgb c, Rng& r) {
 }
 
 void JunkHorizon(Layer& L, double x0, double x1, Rng& r) {
-    for (double x = x0; x < x1; x += r.Range(70, 150)) Heap(L, x, r.Range(60, 120), Hex(0x3A3028), r);
+    // Low enough that the junk city and the sky show above them.
+    for (double x = x0; x < x1; x += r.Range(70, 150)) Heap(L, x, r.Range(30, 62), Hex(0x3A3028), r);
     // Stacks of crushed cars.
     for (double x = x0 + r.Range(0, 200); x < x1; x += r.Range(300, 600)) {
         for (int k = 0; k < 4; ++k) {
@@ -362,7 +363,7 @@ void JunkHorizon(Layer& L, double x0, double x1, Rng& r) {
             L.Fill(Hex(cars[r.Int(0, 3)]));
         }
     }
-    for (double x = x0; x < x1; x += r.Range(40, 90)) Heap(L, x, r.Range(18, 45), Hex(0x4A3C30), r);
+    for (double x = x0; x < x1; x += r.Range(40, 90)) Heap(L, x, r.Range(14, 32), Hex(0x4A3C30), r);
     // Wire fence in front of the heaps.
     L.Line(x0, 208, x1, 208, Hex(0x5A5E64), 1.5);
     for (double x = x0 - std::fmod(x0, 60); x < x1; x += 60) L.Line(x, 204, x, 237, Hex(0x4A4E54), 3);
