@@ -79,7 +79,9 @@ TEST_F(Layers, SlowMotionLeavesTheBackBlackButKeepsThePools) {
     SlowMotion = 4;
     DrawFrame();
     for (const DrawCall& c : Draws()) {
-        EXPECT_TRUE(c.image != SkyImages[9] && c.image != CityImages[1] && c.image != StageStripImage);
+        EXPECT_NE(c.image, SkyImages[9]);
+        EXPECT_NE(c.image, CityImages[1]);
+        EXPECT_NE(c.image, StageStripImage);
     }
     EXPECT_EQ(Draws(LightmapImage).size(), 1u);
 

@@ -78,7 +78,8 @@ TEST_F(EffectDrawing, TheHitFlashAgesByDrawnFramesAndReturnsToRest) {
         EXPECT_EQ(draws[0].x, 200.0f);
         EXPECT_EQ(draws[0].y, 224.0f);  // no shake
         EXPECT_EQ(draws[0].blend, BlendMask);
-        EXPECT_TRUE(draws[0].frame >= 2 && draws[0].frame <= 5);
+        EXPECT_GE(draws[0].frame, 2);
+        EXPECT_LE(draws[0].frame, 5);
         EXPECT_TRUE(StateIsResting());
     }
     EXPECT_EQ(HitFlashFrame, 0);

@@ -97,7 +97,10 @@ TEST_F(HeroDraw, MuzzleFlashRunsTenFramesShowingOneOfItsTwoCellsAtTheMuzzle) {
     EXPECT_NEAR(shown, 1000 / 6, 50);
     EXPECT_TRUE(StateIsResting());
     HeroWeapon = 5, MuzzleFlash = 1;  // heavy weapons show none; the counter still runs
-    for (int32_t f = 0; f < 10; ++f) EXPECT_TRUE(Drawn().size() >= 2 && Draws(FiregunImage).empty());
+    for (int32_t f = 0; f < 10; ++f) {
+        EXPECT_GE(Drawn().size(), 2u) << "frame " << f;
+        EXPECT_EQ(Draws(FiregunImage).size(), 0u) << "frame " << f;
+    }
     EXPECT_EQ(MuzzleFlash, 0);
 }
 

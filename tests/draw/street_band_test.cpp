@@ -35,13 +35,14 @@ TEST_F(StreetBand, WithinAKeyEnemiesCorpsesHeroPickupsPropsThenBullets) {
         IndexOf(EnemyImages[0], 500),     IndexOf(EnemyImages[17], 400), IndexOf(CollectablesImage, 600),
         IndexOf(DestructablesImage, 620), IndexOf(BulletsImage, 800),    IndexOf(EnemyImages[11], 300)};
     EXPECT_GE(order.front(), 0);
-    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    for (size_t i = 1; i < order.size(); ++i) EXPECT_LT(order[i - 1], order[i]) << "member " << i;
     const std::vector<DrawCall> all = Draws();
     int32_t heroDraws = 0;
     for (size_t i = 0; i < all.size(); ++i) {
         if (!IsHeroImage(all[i].image)) continue;
         ++heroDraws;
-        EXPECT_TRUE(static_cast<int32_t>(i) > order[4] && static_cast<int32_t>(i) < order[5]);
+        EXPECT_GT(static_cast<int32_t>(i), order[4]);  // after the corpses
+        EXPECT_LT(static_cast<int32_t>(i), order[5]);  // before the pickup
     }
     EXPECT_GT(heroDraws, 0);
     EXPECT_EQ(all.size(), order.size() + heroDraws);

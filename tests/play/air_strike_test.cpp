@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "media.h"
 #include "play/air_strike.h"
@@ -32,7 +33,8 @@ protected:
 TEST_F(AirStrike, FiftyBombsLaunchLandOnTheirLinesAndTheStrikeEndsFiveRunsAfterTheLastLanding) {
     CameraX = -1000, SlowMotion = 4, SlowMotionTick = 3;
     UpdateAirStrike();  // skipped by slow motion
-    EXPECT_EQ(AirStrikeTick * 1000 + BombY[0], -100);
+    EXPECT_EQ(AirStrikeTick, 0);
+    EXPECT_EQ(BombY[0], -100);
     SlowMotionTick = 0;
     SeedRandom(5);
     std::array<int32_t, BombSlots> x{}, y{};
@@ -43,9 +45,12 @@ TEST_F(AirStrike, FiftyBombsLaunchLandOnTheirLinesAndTheStrikeEndsFiveRunsAfterT
     SeedRandom(5);
     UpdateAirStrike();
     for (int32_t bomb = 0; bomb < BombSlots; ++bomb) {
-        EXPECT_EQ(BombX[bomb] * 10000 + BombY[bomb] * 10 + BombState[bomb], x[bomb] * 10000 + y[bomb] * 10);
+        EXPECT_EQ(BombX[bomb], x[bomb]) << "bomb " << bomb;
+        EXPECT_EQ(BombY[bomb], y[bomb]) << "bomb " << bomb;
+        EXPECT_EQ(BombState[bomb], 0) << "bomb " << bomb;
     }
-    EXPECT_EQ(AirStrikeTick * 10 + ScreenShake, 10);
+    EXPECT_EQ(AirStrikeTick, 1);
+    EXPECT_EQ(ScreenShake, 0);
 
     std::array<int32_t, BombSlots> landed{};
     std::array<bool, BombSlots> finished{};
@@ -56,10 +61,16 @@ TEST_F(AirStrike, FiftyBombsLaunchLandOnTheirLinesAndTheStrikeEndsFiveRunsAfterT
         for (int32_t bomb = 0; bomb < BombSlots && AirStrikeActive == 1; ++bomb) {
             const int32_t ground = 125 + 4 * bomb;
             const int32_t fall = BombY[bomb] - before[bomb];
-            EXPECT_TRUE(landed[bomb] == 0 ? fall >= 3 && fall <= 6 : fall == 0 || BombY[bomb] == -200) << bomb;
+            if (landed[bomb] == 0) {
+                EXPECT_GE(fall, 3) << "bomb " << bomb;
+                EXPECT_LE(fall, 6) << "bomb " << bomb;
+            } else if (BombY[bomb] != -200) {
+                EXPECT_EQ(fall, 0) << "bomb " << bomb;  // down until its puffs are over
+            }
             if (landed[bomb] == 0 && BombState[bomb] == 1) {
                 landed[bomb] = AirStrikeTick;
-                EXPECT_TRUE(before[bomb] <= ground && BombY[bomb] > ground) << bomb;
+                EXPECT_LE(before[bomb], ground) << "bomb " << bomb;
+                EXPECT_GT(BombY[bomb], ground) << "bomb " << bomb;
             }
             finished[bomb] = finished[bomb] || BombY[bomb] == -200;
         }
@@ -72,10 +83,17 @@ TEST_F(AirStrike, FiftyBombsLaunchLandOnTheirLinesAndTheStrikeEndsFiveRunsAfterT
     EXPECT_EQ(AirStrikeTick, last + 5);
     for (int32_t bomb = 0; bomb < BombSlots; ++bomb) {
         // The last to land go without their seventh run and their puffs.
-        EXPECT_TRUE(landed[bomb] == last ? !finished[bomb] : landed[bomb] == last - 1 || finished[bomb]) << bomb;
-        EXPECT_EQ(BombX[bomb] * 10000 + BombY[bomb] * 10 + BombState[bomb], -100 * 10000 - 100 * 10);
+        if (landed[bomb] == last) {
+            EXPECT_FALSE(finished[bomb]) << "bomb " << bomb << " landed last";
+        } else if (landed[bomb] != last - 1) {
+            EXPECT_TRUE(finished[bomb]) << "bomb " << bomb << " landed at " << landed[bomb];
+        }
+        EXPECT_EQ(BombX[bomb], -100) << "bomb " << bomb;
+        EXPECT_EQ(BombY[bomb], -100) << "bomb " << bomb;
+        EXPECT_EQ(BombState[bomb], 0) << "bomb " << bomb;
     }
-    EXPECT_EQ(ScreenShake * 10 + AirStrikeActive, 0);
+    EXPECT_EQ(ScreenShake, 0);
+    EXPECT_EQ(AirStrikeActive, 0);
 }
 
 TEST_F(AirStrike, DamageRollsAndPropHitsReachOnlyWhatIsNearTheHero) {
@@ -96,9 +114,12 @@ TEST_F(AirStrike, DamageRollsAndPropHitsReachOnlyWhatIsNearTheHero) {
         SeedRandom(seed);
         UpdateAirStrike();
         EXPECT_EQ(RandomState(), after);
-        EXPECT_EQ(EnemyHealth[0] * 100 + EnemyHealth[1], (50 - gunman) * 100 + 50 - machine);
-        EXPECT_EQ(EnemyHealth[2] + EnemyHealth[3] + EnemyHealth[4], 150);
-        EXPECT_EQ(BombState[0] * 10 + ScreenShake, 21);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        EXPECT_EQ(EnemyHealth[0], 50 - gunman);
+        EXPECT_EQ(EnemyHealth[1], 50 - machine);
+        for (int32_t slot = 2; slot < 5; ++slot) EXPECT_EQ(EnemyHealth[slot], 50) << "slot " << slot;
+        EXPECT_EQ(BombState[0], 2);
+        EXPECT_EQ(ScreenShake, 1);
         twoAtOnce = twoAtOnce || machine == 2;
     }
     EXPECT_TRUE(twoAtOnce);
@@ -110,7 +131,10 @@ TEST_F(AirStrike, DamageRollsAndPropHitsReachOnlyWhatIsNearTheHero) {
         PropFrame[slot] = frames[slot], PropX[slot] = propXs[slot], PropY[slot] = 150;
     }
     UpdateAirStrike();
-    EXPECT_EQ(PropFrame[0] * 1000 + PropFrame[1] * 100 + PropFrame[2] * 10 + PropFrame[3], 7631);
+    EXPECT_EQ(PropFrame[0], 7);
+    EXPECT_EQ(PropFrame[1], 6);
+    EXPECT_EQ(PropFrame[2], 3);
+    EXPECT_EQ(PropFrame[3], 1);
 }
 
 }  // namespace

@@ -123,7 +123,8 @@ TEST_F(Effects, BloodDropsReuseSlotZeroFallLandAndDryOut) {
     SpawnDrop(500, 600);
     EXPECT_EQ(BloodDropX[0], 500);
     EXPECT_EQ(BloodDropAge[0], 6);
-    EXPECT_TRUE(BloodDropFloorY[0] >= 640 && BloodDropFloorY[0] <= 690);
+    EXPECT_GE(BloodDropFloorY[0], 640);
+    EXPECT_LE(BloodDropFloorY[0], 690);
 
     EmptyBloodDropTable();
     BloodDropX[3] = 100;
@@ -145,7 +146,8 @@ TEST_F(Effects, BloodDropsReuseSlotZeroFallLandAndDryOut) {
 TEST_F(Effects, CasingsFreezeInTheTicksSlowMotionSkipsAndLie99Steps) {
     SpawnShellCasing(100, 200, 0, 1);
     const int32_t floor = ShellCasingFloorY[0];
-    EXPECT_TRUE(floor >= 250 && floor <= 270);
+    EXPECT_GE(floor, 250);
+    EXPECT_LE(floor, 270);
     const int32_t state = RandomState();
     for (int32_t skipped = 1; skipped <= 4; ++skipped) {
         SlowMotionTick = skipped;

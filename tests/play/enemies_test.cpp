@@ -237,7 +237,7 @@ TEST_F(Gunman, DiesOnATimelineOfCallsAndLeavesACorpse) {
     EXPECT_EQ(CorpseKind[0], 1);
     EXPECT_EQ(CorpseX[0], 654);
     EXPECT_EQ(CorpseY[0], 285);
-    EXPECT_TRUE(CorpseFrame[0] == 24 + 20 || CorpseFrame[0] == 24 + 21);
+    EXPECT_TRUE(CorpseFrame[0] == 24 + 20 || CorpseFrame[0] == 24 + 21) << "frame " << CorpseFrame[0];
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "media.h"
+#include "media_internal.h"
 #include "play/enemies.h"
 #include "play/tables.h"
 #include "shell/assets.h"
@@ -71,6 +72,18 @@ int32_t EnemyScene::PlayingSfx() {
     int32_t n = 0;
     for (int32_t slot = 0; slot < SfxChannelCount; ++slot) n += IsChannelPlaying(SfxChannels[slot]) ? 1 : 0;
     return n;
+}
+
+bool SfxPlaying(int32_t n) {
+    for (int32_t slot = 0; slot < SfxChannelCount; ++slot) {
+        const media::ChannelInfo c = media::QueryChannel(SfxChannels[slot]);
+        if (c.busy && c.sound == SfxSounds[n]) return true;
+    }
+    return false;
+}
+
+void QuietPool() {
+    for (int32_t slot = 0; slot < SfxChannelCount; ++slot) StopChannel(SfxChannels[slot]);
 }
 
 void PutGunman(int32_t slot, int32_t x, int32_t lane, int32_t state) {

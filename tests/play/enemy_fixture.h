@@ -27,5 +27,8 @@ protected:
 void PutGunman(int32_t slot, int32_t x, int32_t lane, int32_t state);
 // Live slots of the enemy table.
 int32_t LiveEnemies();
+// Whether effect n plays in the pool; every pool channel stopped.
+bool SfxPlaying(int32_t n);
+void QuietPool();
 
 }  // namespace enemytest

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <vector>
 
 #include "enemy_fixture.h"
@@ -26,19 +27,8 @@ class Heavy : public EnemyScene {
 protected:
     void SetUp() override {
         EnemyScene::SetUp();
-        Hush();
+        QuietPool();
         EnemyAnimDivider = 3;  // no animation step unless a test asks for one
-    }
-    static void Hush() {
-        for (int32_t slot = 0; slot < SfxChannelCount; ++slot) StopChannel(SfxChannels[slot]);
-    }
-    static bool Playing(int32_t n) {
-        bool playing = false;
-        for (int32_t slot = 0; slot < SfxChannelCount; ++slot) {
-            const media::ChannelInfo c = media::QueryChannel(SfxChannels[slot]);
-            playing = playing || (c.busy && c.sound == SfxSounds[n]);
-        }
-        return playing;
     }
 };
 
@@ -52,6 +42,15 @@ void Put(int32_t slot, int32_t kind, int32_t x, int32_t lane, int32_t state) {
 
 // Seeds spread over the generator's range (small seeds give small first draws).
 void Seed(int32_t n) { SeedRandom(n * 1000003 + 17); }
+
+// A bullet as the volley leaves it, printed by its fields.
+struct Shot {
+    int32_t x, y, kind, dir;
+    bool operator==(const Shot&) const = default;
+};
+void PrintTo(const Shot& s, std::ostream* os) {
+    *os << "{x " << s.x << ", y " << s.y << ", kind " << s.kind << ", dir " << s.dir << "}";
+}
 
 int32_t LiveBullets() {
     int32_t n = 0;
@@ -83,23 +82,26 @@ TEST_F(Heavy, ChainsawSwingTakesSevenDividerStepsBitesOnceAndSmokesOnlyGoingForw
             Put(0, 6, 600, 0, start);
             EnemyFrame[0] = lo, EnemyDrift[0] = 1, EnemyAnimDivider = 0;
             for (int32_t t = 1, step = 0; t <= 77; ++t) {
-                Hush();
+                QuietPool();
                 EmptyExplosionTable();
                 EnemyTick();
                 step += t % 11 == 0;
-                ASSERT_EQ(Playing(41), t == 11) << t;
+                ASSERT_EQ(SfxPlaying(41), t == 11) << t;
                 if (step < 7) {
                     ASSERT_EQ(EnemyFrame[0], step == 0 ? lo : frames[step - 1]) << t;
                     ASSERT_EQ(EnemyState[0], start + (step >= 4)) << t;
                 }
                 if (ExplosionKind[0] == 5) {
                     ++smokes;
-                    EXPECT_TRUE(step < 4 && ExplosionX[0] == (right ? 688 : 644)) << t;  // forward, at the saw
+                    EXPECT_LT(step, 4) << t;
+                    EXPECT_EQ(ExplosionX[0], right ? 688 : 644) << t;  // forward, at the saw
                 }
             }
             // He ends walking the other way, drift off, without having moved.
-            EXPECT_EQ((std::vector<int32_t>{EnemyState[0], EnemyFrame[0], EnemyDrift[0], EnemyX[0]}),
-                      (std::vector<int32_t>{right ? 0 : 1, right ? 12 : 0, 0, 600}));
+            EXPECT_EQ(EnemyState[0], right ? 0 : 1);
+            EXPECT_EQ(EnemyFrame[0], right ? 12 : 0);
+            EXPECT_EQ(EnemyDrift[0], 0);
+            EXPECT_EQ(EnemyX[0], 600);
         }
         EXPECT_GT(smokes, 0);
     }
@@ -113,10 +115,12 @@ TEST_F(Heavy, ChainsawSwingsOnlyInTheHerosLaneAndWithinReach) {
     };
     // Tested after his 1 px step: walking left HeroX - 20 < x < HeroX, walking
     // right HeroX - 120 < x < HeroX - 100; feet line (h 160) 386..406 below HeroLane.
-    EXPECT_TRUE(canSwing(282, 0, 0) && canSwing(300, 0, 0) && canSwing(198, 0, 1) && canSwing(180, 0, 1));
-    EXPECT_FALSE(canSwing(281, 0, 0) || canSwing(301, 0, 0) || canSwing(199, 0, 1) || canSwing(179, 0, 1));
-    EXPECT_TRUE(canSwing(290, -9, 0) && canSwing(290, 11, 0));
-    EXPECT_FALSE(canSwing(290, -10, 0) || canSwing(290, 12, 0));
+    const int32_t cases[][4] = {{282, 0, 0, 1},  {300, 0, 0, 1},  {198, 0, 1, 1},  {180, 0, 1, 1},
+                                {281, 0, 0, 0},  {301, 0, 0, 0},  {199, 0, 1, 0},  {179, 0, 1, 0},
+                                {290, -9, 0, 1}, {290, 11, 0, 1}, {290, -10, 0, 0}, {290, 12, 0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(canSwing(c[0], c[1], c[2]), c[3] == 1) << "x " << c[0] << ", lane " << c[1] << ", state " << c[2];
+    }
 }
 
 TEST_F(Heavy, ChainsawTurnsAtPropsAndDriftsByItsLowerFeetButTestsByItsHigherOnes) {
@@ -127,10 +131,13 @@ TEST_F(Heavy, ChainsawTurnsAtPropsAndDriftsByItsLowerFeetButTestsByItsHigherOnes
         for (int32_t c = 0; c < calls; ++c) UpdateChainsaw(0);
         return EnemyX[0];
     };
-    EXPECT_TRUE(walk(387, 0, 0) == 390 && EnemyState[0] == 1);  // pushed out, walks right in the same call
-    EXPECT_TRUE(walk(315, 0, 1) == 313 && EnemyState[0] == 0);  // pushed out, walks left from the next call
+    EXPECT_EQ(walk(387, 0, 0), 390);  // pushed out, walks right in the same call
+    EXPECT_EQ(EnemyState[0], 1);
+    EXPECT_EQ(walk(315, 0, 1), 313);  // pushed out, walks left from the next call
+    EXPECT_EQ(EnemyState[0], 0);
     EXPECT_EQ(walk(315, 0, 1, 2), 312);
-    EXPECT_TRUE(walk(350, 0, 0, 30) == 350 && EnemyFacing[0] == 1);  // deep in the window: stuck
+    EXPECT_EQ(walk(350, 0, 0, 30), 350);  // deep in the window: stuck
+    EXPECT_EQ(EnemyFacing[0], 1);
     EXPECT_EQ(walk(350, 12, 0), 349);  // out of the band
     // Feet level with the hero line by h 160: the drift (by h 158) goes down,
     // the block test looks 2 px up.
@@ -150,9 +157,14 @@ TEST_F(Heavy, RogueOfficerAimsHisWayThenWalksOnAndFiresWalkingOnlyAtTheHeroInThe
     EnemyShotLatch[0] = 0;
     UpdateRogueCop(0);
     // Aiming cell 22, one shot weighing five in his count.
-    EXPECT_EQ((std::vector<int32_t>{EnemyState[0], EnemyFrame[0], EnemyShotCount[0], LiveBullets(), BulletOwner[0],
-                                    BulletX[0], BulletY[0], BulletDir[0]}),
-              (std::vector<int32_t>{4, 22, 4, 1, 1, 449, 259, 12}));
+    EXPECT_EQ(EnemyState[0], 4);
+    EXPECT_EQ(EnemyFrame[0], 22);
+    EXPECT_EQ(EnemyShotCount[0], 4);
+    EXPECT_EQ(LiveBullets(), 1);
+    EXPECT_EQ(BulletOwner[0], 1);
+    EXPECT_EQ(BulletX[0], 449);
+    EXPECT_EQ(BulletY[0], 259);
+    EXPECT_EQ(BulletDir[0], 12);
     HeroX = 600, EnemyShotLatch[0] = 0;  // aiming he fires his way, wherever the hero is
     UpdateRogueCop(0);
     EXPECT_EQ(BulletDir[1], 12);
@@ -173,8 +185,11 @@ TEST_F(Heavy, RogueOfficerAimsHisWayThenWalksOnAndFiresWalkingOnlyAtTheHeroInThe
         UpdateRogueCop(0);
         return LiveBullets() == 1;
     };
-    EXPECT_TRUE(fires(400, 9, 0) && fires(400, -9, 0) && fires(40, 0, 1) && fires(99, 0, 1));
-    EXPECT_FALSE(fires(400, 10, 0) || fires(400, -10, 0) || fires(400, 0, 1) || fires(101, 0, 0));
+    const int32_t cases[][4] = {{400, 9, 0, 1},  {400, -9, 0, 1},  {40, 0, 1, 1},  {99, 0, 1, 1},
+                                {400, 10, 0, 0}, {400, -10, 0, 0}, {400, 0, 1, 0}, {101, 0, 0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(fires(c[0], c[1], c[2]), c[3] == 1) << "x " << c[0] << ", lane " << c[1] << ", state " << c[2];
+    }
     // Tramples intact props in his path, not beyond the screen's right edge.
     const int32_t props[][3] = {{2, 390, 272}, {4, 440, 252}, {6, 389, 272}, {1, 400, 272}, {8, 400, 273}, {10, 640, 272}};
     for (int32_t p = 0; p < 6; ++p) PropFrame[p] = props[p][0], PropX[p] = props[p][1], PropY[p] = props[p][2];
@@ -200,15 +215,16 @@ TEST_F(Heavy, DeathTimelinesByCallCountAndTheSlotFreedWithACorpse) {
         auto update = d.kind == 6 ? UpdateChainsaw : d.kind == 11 ? UpdateRogueCop : UpdateKR770;
         const int32_t kills = StageKills;
         update(3);
-        EXPECT_TRUE(StageKills == kills + 1 && EnemyFrame[3] == d.firstFrame) << d.kind;
+        EXPECT_EQ(StageKills, kills + 1) << d.kind;
+        EXPECT_EQ(EnemyFrame[3], d.firstFrame) << d.kind;
         for (int32_t call = 1; call <= d.end; ++call) {
-            Hush();
+            QuietPool();
             EmptyExplosionTable();
             ScreenShake = 2;
             const int32_t frame = EnemyFrame[3];
             update(3);
             if (call == d.end) break;
-            ASSERT_EQ(Playing(d.sound), call == d.soundCall) << d.kind << " " << call;
+            ASSERT_EQ(SfxPlaying(d.sound), call == d.soundCall) << d.kind << " " << call;
             const int32_t shake = d.shakeOn < 0 || call < d.shakeOn ? 2 : call == d.shakeOn ? 1 : call < d.shakeOff ? 2 : 0;
             ASSERT_EQ(ScreenShake, shake) << d.kind << " " << call;
             const bool changes = std::count(d.frameCalls.begin(), d.frameCalls.end(), call) == 1;
@@ -223,8 +239,10 @@ TEST_F(Heavy, DeathTimelinesByCallCountAndTheSlotFreedWithACorpse) {
             ASSERT_EQ(big, d.kind == 17 && call == 19) << call;
         }
         const int32_t c = CorpseNext - 1;
-        EXPECT_EQ((std::vector<int32_t>{EnemyKind[3], EnemyFacing[3], CorpseKind[c], CorpseX[c]}),
-                  (std::vector<int32_t>{-1, d.kind == 17 ? 0 : 1, d.kind, 400 + d.thrown}));
+        EXPECT_EQ(EnemyKind[3], -1) << d.kind;
+        EXPECT_EQ(EnemyFacing[3], d.kind == 17 ? 0 : 1) << d.kind;
+        EXPECT_EQ(CorpseKind[c], d.kind);
+        EXPECT_EQ(CorpseX[c], 400 + d.thrown) << d.kind;
     }
 }
 
@@ -234,14 +252,15 @@ TEST_F(Heavy, KR770StompsInShakePulsesLimpsBelowElevenAndCrushesPropsEvenOffScre
     EnemyDrift[0] = 1;  // keeps the turn roll out of the way
     int32_t cleared = 0;
     for (int32_t call = 1; call <= 220; ++call) {
-        Hush();
+        QuietPool();
         EnemyAnimDivider = call % 11 == 0 ? 0 : 1, ScreenShake = 0;
         UpdateKR770(0);
-        ASSERT_TRUE(ScreenShake == 0 || EnemyAnimDivider == 0);
+        ASSERT_TRUE(ScreenShake == 0 || EnemyAnimDivider == 0) << "call " << call << ": shake " << ScreenShake;
         cleared += EnemyAnimDivider == 0 && ScreenShake == 0;  // by the same call's 1-in-2 roll
-        ASSERT_EQ(Playing(33), EnemyAnimDivider == 0 && (EnemyFrame[0] == 28 || EnemyFrame[0] == 36)) << call;
+        ASSERT_EQ(SfxPlaying(33), EnemyAnimDivider == 0 && (EnemyFrame[0] == 28 || EnemyFrame[0] == 36)) << call;
     }
-    EXPECT_TRUE(cleared > 0 && cleared < 20);
+    EXPECT_GT(cleared, 0);
+    EXPECT_LT(cleared, 20);
     EXPECT_EQ(EnemyX[0], 280);
     EnemyHealth[0] = 10;
     for (int32_t call = 0; call < 40; ++call) EnemyHalfStep = call % 2, UpdateKR770(0);
@@ -270,17 +289,20 @@ TEST_F(Heavy, KR770VolleyFiresNothingAMissileOrTheGunsAndWalkingGunsSitFiveInsid
         const int32_t gun2 = RandomInt(0, 1);
         Seed(seed);
         UpdateKR770(0);
-        std::vector<std::vector<int32_t>> want;
+        std::vector<Shot> want;
         if (fire == 0 && missile == 0) want.push_back({facing ? 376 : 339, 250, 2, dir});
         if (fire == 0 && missile == 1 && gun1 == 1) want.push_back({facing ? 446 : 295, 240, 0, dir});
         if (fire == 0 && missile == 1 && gun2 == 1) want.push_back({facing ? 451 : 290, 249, 0, dir});
         ++outcomes[fire == 1 ? 0 : 1 + missile];
-        std::vector<std::vector<int32_t>> got;
+        std::vector<Shot> got;
         for (int32_t b = 0; b < LiveBullets(); ++b) got.push_back({BulletX[b], BulletY[b], BulletKind[b], BulletDir[b]});
         ASSERT_EQ(got, want) << seed;
-        ASSERT_TRUE(EnemyShotCount[0] == 6 && EnemyShotLatch[0] == 1);  // every opening counts
+        ASSERT_EQ(EnemyShotCount[0], 6) << seed;  // every opening counts
+        ASSERT_EQ(EnemyShotLatch[0], 1) << seed;
     }
-    EXPECT_TRUE(outcomes[0] > 150 && outcomes[1] > 60 && outcomes[2] > 60);
+    EXPECT_GT(outcomes[0], 150);  // no volley
+    EXPECT_GT(outcomes[1], 60);   // a missile
+    EXPECT_GT(outcomes[2], 60);   // the guns
     // At a count of 29 the volley is spent, but the walking guns still fire
     // from it, gun 2 five px inside gun 1.
     EmptyBulletTable();
@@ -289,14 +311,18 @@ TEST_F(Heavy, KR770VolleyFiresNothingAMissileOrTheGunsAndWalkingGunsSitFiveInsid
         EnemyFacing[0] = 1, EnemyShotCount[0] = 29, EnemyShotLatch[0] = 0;
         Seed(seed), UpdateKR770(0);
     }
-    for (int32_t b = 0; b < LiveBullets(); ++b) EXPECT_TRUE(BulletX[b] == 446 || BulletX[b] == 441);
+    for (int32_t b = 0; b < LiveBullets(); ++b) {
+        EXPECT_TRUE(BulletX[b] == 446 || BulletX[b] == 441) << "bullet " << b << " at x " << BulletX[b];
+    }
     EXPECT_GT(LiveBullets(), 0);
     // It leaves the volley by the 1-in-51 roll only with a count above 10.
     Put(0, 17, 300, 0, 2);
     EnemyShotCount[0] = 10;
-    EXPECT_FALSE(CanReach(UpdateKR770, 0, 0) || CanReach(UpdateKR770, 0, 1));
+    EXPECT_FALSE(CanReach(UpdateKR770, 0, 0));
+    EXPECT_FALSE(CanReach(UpdateKR770, 0, 1));
     EnemyShotCount[0] = 11;
-    EXPECT_TRUE(CanReach(UpdateKR770, 0, 0) && CanReach(UpdateKR770, 0, 1));
+    EXPECT_TRUE(CanReach(UpdateKR770, 0, 0));
+    EXPECT_TRUE(CanReach(UpdateKR770, 0, 1));
 }
 
 TEST_F(Heavy, InSlowMotionTheyActOnOneTickInFiveAndTheVolleyWaitsLonger) {

@@ -40,7 +40,9 @@ TEST_F(HeroInput, SpecialNeedsExactlyOneDuckPressWithFireHeldAndJump) {
     EXPECT_EQ(HeroState, 10);
     EXPECT_EQ(HeroAnimStep, -1);
     EXPECT_EQ(SpecialReady, 0);
-    EXPECT_EQ(FireHeld + FireHit + JumpHit, 0);  // swallowed
+    EXPECT_EQ(FireHeld, 0);  // swallowed
+    EXPECT_EQ(FireHit, 0);
+    EXPECT_EQ(JumpHit, 0);
 }
 
 TEST_F(HeroInput, DemoKeepsItsDirectionAtPass800AndFrom2000) {

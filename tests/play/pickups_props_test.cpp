@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "media.h"
@@ -69,9 +70,13 @@ TEST_F(Items, BrokenPropsDropTheirStagesItemsWithOneDrawEach) {
     for (const auto& d : drops) {
         StageNumber = d[0];
         LoadStageDestructables();
-        EXPECT_EQ(PropX[d[1]] * 100 + DropTableEntry(d[0], d[1]), d[2] * 100 + d[3]) << d[0] << "/" << d[1];
+        EXPECT_EQ(PropX[d[1]], d[2]) << "stage " << d[0] << ", prop " << d[1];
+        EXPECT_EQ(DropTableEntry(d[0], d[1]), d[3]) << "stage " << d[0] << ", prop " << d[1];
     }
-    for (int32_t slot = 0; slot < PropSlots; ++slot) EXPECT_EQ(DropTableEntry(3, slot) + DropTableEntry(21, slot), -2);
+    for (int32_t slot = 0; slot < PropSlots; ++slot) {
+        EXPECT_EQ(DropTableEntry(3, slot), -1) << "prop " << slot;
+        EXPECT_EQ(DropTableEntry(21, slot), -1) << "prop " << slot;
+    }
 
     // One draw per drop, listed or not; an unlisted prop leaves the slot free.
     StageNumber = 1;
@@ -86,7 +91,9 @@ TEST_F(Items, BrokenPropsDropTheirStagesItemsWithOneDrawEach) {
         DropPickup(21, 1000, 200);
         DropPickup(0, 500, 150);
         EXPECT_EQ(RandomState(), twoDraws);
-        EXPECT_EQ(PickupKind[0] * 10000000 + PickupX[0] * 1000 + PickupY[0], (r == 4 ? 7 : r) * 10000000 + 1016208);
+        EXPECT_EQ(PickupKind[0], r == 4 ? 7 : r) << "seed " << seed;
+        EXPECT_EQ(PickupX[0], 1016) << "seed " << seed;
+        EXPECT_EQ(PickupY[0], 208) << "seed " << seed;
         EXPECT_EQ(PickupKind[1], -1);
         seen.push_back(PickupKind[0]);
     }
@@ -94,13 +101,14 @@ TEST_F(Items, BrokenPropsDropTheirStagesItemsWithOneDrawEach) {
     // The special turns into ammunition while one is in hand.
     SpecialReady = 1;
     DropPickup(7, 4667, 200);
-    EXPECT_TRUE(PickupKind[1] == 2 || PickupKind[1] == 3 || PickupKind[1] == 7);
+    EXPECT_TRUE(PickupKind[1] == 2 || PickupKind[1] == 3 || PickupKind[1] == 7) << "kind " << PickupKind[1];
 }
 
 TEST_F(Items, EachItemDoesItsOwnThing) {
     Lives = 3, HeroEnergy = 90;
     Collect(0);
-    EXPECT_EQ(Lives * 1000 + HeroEnergy, 4100);
+    EXPECT_EQ(Lives, 4);
+    EXPECT_EQ(HeroEnergy, 100);
     EXPECT_EQ(Sfx(), std::vector<int32_t>{7});
     HeroEnergy = 50;
     Collect(0);
@@ -109,19 +117,24 @@ TEST_F(Items, EachItemDoesItsOwnThing) {
 
     AmmoWeapon1 = 5, AmmoWeapon2 = 60, AmmoWeapon5 = 80, AutoSelectWeapon = 0;
     Collect(2);
-    EXPECT_EQ(AmmoWeapon1 * 100 + HeroWeapon, 9900);  // the player keeps his weapon
+    EXPECT_EQ(AmmoWeapon1, 99);
+    EXPECT_EQ(HeroWeapon, 0);  // the player keeps his weapon
     AutoSelectWeapon = 1;
     Collect(3);
-    EXPECT_EQ(AmmoWeapon2 * 100 + HeroWeapon, 7502);
+    EXPECT_EQ(AmmoWeapon2, 75);
+    EXPECT_EQ(HeroWeapon, 2);
     Collect(3);
     Collect(3);
     EXPECT_EQ(AmmoWeapon2, 99);
     Collect(7);
-    EXPECT_EQ(AmmoWeapon5 * 100 + HeroWeapon, 9905);
+    EXPECT_EQ(AmmoWeapon5, 99);
+    EXPECT_EQ(HeroWeapon, 5);
     StageNumber = 21;
     Collect(7);
     Collect(9);
-    EXPECT_EQ(AmmoWeapon5 * 1000 + SpecialReady * 100 + PowerUpCount, 1107);
+    EXPECT_EQ(AmmoWeapon5, 1);
+    EXPECT_EQ(SpecialReady, 1);
+    EXPECT_EQ(PowerUpCount, 7);
     EXPECT_EQ(Sfx().back(), 8);
 
     TimeLeft = 60;
@@ -135,14 +148,17 @@ TEST_F(Items, EachItemDoesItsOwnThing) {
         const int32_t channels = media::LiveChannelCount();
         const std::vector<int32_t> pool = Sfx();
         Collect(8);
-        EXPECT_EQ(SlowMotion * 10000 + SlowCharge * 100 + SlowMotionLeft, 45050);
+        EXPECT_EQ(SlowMotion, 4) << "left " << left;
+        EXPECT_EQ(SlowCharge, 50) << "left " << left;
+        EXPECT_EQ(SlowMotionLeft, 50) << "left " << left;
         EXPECT_EQ(media::LiveChannelCount(), channels + 1);
         EXPECT_EQ(Sfx(), pool);
     }
     // A falling item drifts away from the hero but never left of x 30.
     PickupKind[0] = 1, PickupX[0] = 31, PickupY[0] = 104;
     for (int32_t t = 0; t < 8; ++t) UpdatePickups();
-    EXPECT_EQ(PickupX[0] * 1000 + PickupY[0], 30120);
+    EXPECT_EQ(PickupX[0], 30);
+    EXPECT_EQ(PickupY[0], 120);
 }
 
 TEST_F(Items, EveryPropBreaksWithItsOwnSoundAndEffectAndBurnsAway) {
@@ -158,10 +174,13 @@ TEST_F(Items, EveryPropBreaksWithItsOwnSoundAndEffectAndBurnsAway) {
         if (r[2] != 0) sounds.push_back(r[2] == 4 ? 36 : 39);
         std::sort(sounds.begin(), sounds.end());
         EXPECT_EQ(Sfx(), sounds) << "frame " << r[0];
-        EXPECT_EQ(ExplosionKind[0] * 1000000 + ExplosionX[0] * 1000 + ExplosionY[0],
-                  r[2] * 1000000 + r[3] * 1000 + r[4]);
-        EXPECT_EQ(PropFrame[7] * 100 + DebrisFrame[0], (r[0] + 1) * 100 + (r[0] == 0 ? 0 : -1));
-        EXPECT_EQ(PickupKind[0] * 1000 + PickupX[0], 9216);  // stage 1, slot 7: the special
+        EXPECT_EQ(ExplosionKind[0], r[2]) << "frame " << r[0];
+        EXPECT_EQ(ExplosionX[0], r[3]) << "frame " << r[0];
+        EXPECT_EQ(ExplosionY[0], r[4]) << "frame " << r[0];
+        EXPECT_EQ(PropFrame[7], r[0] + 1) << "frame " << r[0];
+        EXPECT_EQ(DebrisFrame[0], r[0] == 0 ? 0 : -1) << "frame " << r[0];
+        EXPECT_EQ(PickupKind[0], 9) << "frame " << r[0];  // stage 1, slot 7: the special
+        EXPECT_EQ(PickupX[0], 216) << "frame " << r[0];
     }
     // The two-part prop (slot 1 showing 16, slot 2 showing 18) breaks as a whole;
     // only the half that was hit sounds and draws for a pickup.
@@ -173,7 +192,8 @@ TEST_F(Items, EveryPropBreaksWithItsOwnSoundAndEffectAndBurnsAway) {
     SeedRandom(77);
     HitProp(2);
     HitProp(1);  // a wreck now: nothing
-    EXPECT_EQ(PropFrame[1] * 100 + PropFrame[2], 1719);
+    EXPECT_EQ(PropFrame[1], 17);
+    EXPECT_EQ(PropFrame[2], 19);
     EXPECT_EQ(Sfx(), std::vector<int32_t>{22});
     EXPECT_EQ(RandomState(), oneDraw);
 
@@ -184,11 +204,16 @@ TEST_F(Items, EveryPropBreaksWithItsOwnSoundAndEffectAndBurnsAway) {
     int32_t ticks = 0;
     for (; PropFrame[1] != -1; ++ticks) {
         UpdateSceneryObjects();
-        EXPECT_TRUE(PropX[1] == 500 || PropFrame[1] == -1);
+        if (PropFrame[1] != -1) {
+            EXPECT_EQ(PropX[1], 500) << "tick " << ticks;
+        }
     }
-    EXPECT_EQ(ticks * 100 + PropFrame[0], 1303);  // both count: slot 1 takes it past 25
+    EXPECT_EQ(ticks, 13);  // both count: slot 1 takes it past 25
+    EXPECT_EQ(PropFrame[0], 3);
     for (; PropFrame[0] != -1; ++ticks) UpdateSceneryObjects();
-    EXPECT_EQ(ticks * 100000 + PropFrame[2] * 1000 + PropX[2], 3906600);
+    EXPECT_EQ(ticks, 39);
+    EXPECT_EQ(PropFrame[2], 6);
+    EXPECT_EQ(PropX[2], 600);
 }
 
 TEST_F(Items, BulletsStrikePropsOnlyInsideTheBand) {
@@ -199,8 +224,14 @@ TEST_F(Items, BulletsStrikePropsOnlyInsideTheBand) {
         const int32_t x = BulletX[5], y = BulletY[5];
         UpdateSceneryObjects();
         const bool in = line >= 200 && line <= 210;  // a glance: flash, ricochet, a normal bullet used up
-        EXPECT_EQ(HitFlashX * 1000 + HitFlashY + BulletActive[5], in ? (x - 6) * 1000 + y - 4 : -50049) << line;
-        EXPECT_TRUE(in ? Sfx().size() == 1 && Sfx()[0] >= 17 && Sfx()[0] <= 18 : Sfx().empty());
+        EXPECT_EQ(HitFlashX, in ? x - 6 : -50) << "line " << line;
+        EXPECT_EQ(HitFlashY, in ? y - 4 : -50) << "line " << line;
+        EXPECT_EQ(BulletActive[5], in ? 0 : 1) << "line " << line;
+        const std::vector<int32_t> sounds = Sfx();
+        EXPECT_EQ(sounds.size(), in ? 1u : 0u) << "line " << line;
+        if (in && sounds.size() == 1) {
+            EXPECT_TRUE(sounds[0] == 17 || sounds[0] == 18) << "line " << line << ": sound " << sounds[0];
+        }
     }
     // On a glancing coin: frames 0, 6, 8 and explosive rounds break the prop,
     // others glance (silently while a wreck burns); a missile breaks with a
@@ -213,10 +244,15 @@ TEST_F(Items, BulletsStrikePropsOnlyInsideTheBand) {
         PropBurnTick = 3;
         AimAtProp(9, c[1], 205);
         UpdateSceneryObjects();
-        EXPECT_EQ(PropFrame[0] * 100 + PropFrame[1], (c[0] + c[2]) * 100 + c[0] + c[3]) << c[0] << "/" << c[1];
-        const int32_t blasts = std::count(ExplosionKind, ExplosionKind + ExplosionSlots, 1);
-        EXPECT_EQ(BulletActive[9] * 10 + blasts, c[3] * 10 + c[4]);
-        EXPECT_TRUE(HitFlashX == -50 && (c[2] == 1 || Sfx().empty()));
+        SCOPED_TRACE("prop frame " + std::to_string(c[0]) + ", bullet kind " + std::to_string(c[1]));
+        EXPECT_EQ(PropFrame[0], c[0] + c[2]);
+        EXPECT_EQ(PropFrame[1], c[0] + c[3]);
+        EXPECT_EQ(BulletActive[9], c[3]);
+        EXPECT_EQ(std::count(ExplosionKind, ExplosionKind + ExplosionSlots, 1), c[4]);
+        EXPECT_EQ(HitFlashX, -50);
+        if (c[2] == 0) {
+            EXPECT_EQ(Sfx(), std::vector<int32_t>{});  // a silent glance
+        }
     }
 }
 
@@ -227,13 +263,15 @@ TEST_F(Items, TheClimbingMissileHandsItsTurnToTheNextSlotEvenAtTheEnd) {
     AimAtProp(98, 2, 205, 0);
     AimAtProp(99, 2, 205, 0);
     UpdateSceneryObjects();
-    EXPECT_EQ(PropFrame[0] * 10 + std::count(ExplosionKind, ExplosionKind + ExplosionSlots, 1), 10);
+    EXPECT_EQ(PropFrame[0], 1);
+    EXPECT_EQ(std::count(ExplosionKind, ExplosionKind + ExplosionSlots, 1), 0);
     // Passed over in the last slot: nothing after it to take.
     SetUp();
     PutProp(0, 0, 400);
     AimAtProp(99, 2, 205, 0);
     UpdateSceneryObjects();
-    EXPECT_EQ(PropFrame[0] * 10 + BulletActive[99], 1);
+    EXPECT_EQ(PropFrame[0], 0);
+    EXPECT_EQ(BulletActive[99], 1);
 }
 
 }  // namespace

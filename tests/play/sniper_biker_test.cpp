@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,23 +25,21 @@ using Sniper = EnemyScene;
 using Biker = EnemyScene;
 using V = std::vector<int32_t>;
 
+// A turn of the biker or his roar: the call, where he was, and whether he roared.
+struct Turn {
+    int32_t call, x;
+    bool roared;
+    bool operator==(const Turn&) const = default;
+};
+void PrintTo(const Turn& t, std::ostream* os) {
+    *os << "{call " << t.call << ", x " << t.x << (t.roared ? ", roared}" : ", silent}");
+}
+
 void Put(int32_t slot, int32_t kind, int32_t x, int32_t state) {
     EnemyKind[slot] = kind, EnemyX[slot] = x, EnemyState[slot] = state, EnemyDrift[slot] = 0;
     EnemyY[slot] = kind == 0 ? 239 : 258, EnemyLane[slot] = kind == 0 ? -150 : 0;
     EnemyFacing[slot] = state == 1 ? 1 : 0, EnemyFrame[slot] = 0, EnemyHealth[slot] = kind == 0 ? 2 : 3;
     EnemyShotCount[slot] = -1, EnemyShotLatch[slot] = 0;
-}
-
-// Whether effect n was started since the pool was last stopped.
-void QuietPool() {
-    for (int32_t slot = 0; slot < SfxChannelCount; ++slot) StopChannel(SfxChannels[slot]);
-}
-bool SfxPlaying(int32_t n) {
-    for (int32_t slot = 0; slot < SfxChannelCount; ++slot) {
-        const media::ChannelInfo c = media::QueryChannel(SfxChannels[slot]);
-        if (c.busy && c.sound == SfxSounds[n]) return true;
-    }
-    return false;
 }
 
 // Calls `update` until the slot is freed, noting the first call of each
@@ -76,7 +75,8 @@ TEST_F(Sniper, AimsShowsItOneCallLateLooksAwayPast320AndDrawsOnlyInRange) {
         HeroX = s[0];
         const int32_t before = RandomState();
         UpdateSniper(0);
-        EXPECT_EQ(V({EnemyState[0], EnemyFrame[0]}), V({s[1], s[2]})) << s[0];
+        EXPECT_EQ(EnemyState[0], s[1]) << "hero at " << s[0];
+        EXPECT_EQ(EnemyFrame[0], s[2]) << "hero at " << s[0];
         const int32_t after = RandomState();  // one draw per call within 320 px
         SeedRandom(before);
         if (s[0] > 680 && s[0] < 1320) RandomInt(0, 1);
@@ -96,14 +96,24 @@ TEST_F(Sniper, FiresBurstsOfThreeDownTowardTheHero) {
             EnemyTick();
             if (BulletActive[shots.size()] == 1) shots.push_back(t);  // nothing moves them
         }
-        EXPECT_EQ(V({BulletOwner[0], BulletX[0], BulletY[0], BulletDir[0], BulletKind[0], BulletLane[0]}),
-                  V({5, a[1], a[2], a[3], 0, 125}));
+        SCOPED_TRACE("hero at " + std::to_string(a[0]));
+        EXPECT_EQ(BulletOwner[0], 5);
+        EXPECT_EQ(BulletX[0], a[1]);
+        EXPECT_EQ(BulletY[0], a[2]);
+        EXPECT_EQ(BulletDir[0], a[3]);
+        EXPECT_EQ(BulletKind[0], 0);
+        EXPECT_EQ(BulletLane[0], 125);
         // In a burst the latch goes round (3 refire ticks of 110 ms); between
         // bursts the count climbs from 2 past 29.
         ASSERT_GE(shots.size(), 6u);
         for (size_t i = 1; i < shots.size(); ++i) {
             const int32_t gap = shots[i] - shots[i - 1];
-            EXPECT_TRUE(i % 3 == 0 ? gap >= 27 * 11 : gap >= 22 && gap < 27 * 11) << i << ": " << gap;
+            if (i % 3 == 0) {
+                EXPECT_GE(gap, 27 * 11) << "between bursts, before shot " << i;
+            } else {
+                EXPECT_GE(gap, 22) << "in a burst, before shot " << i;
+                EXPECT_LT(gap, 27 * 11) << "in a burst, before shot " << i;
+            }
         }
     }
 }
@@ -112,7 +122,10 @@ TEST_F(Sniper, FallsBleedsLandsFlickersAndLeavesACorpseOnCall299) {
     HeroX = 700;  // in range, but the dying never fire
     Put(3, 0, 500, 100);
     UpdateSniper(3);
-    EXPECT_EQ(V({EnemiesKilled, StageKills, EnemyState[3], EnemyFrame[3]}), V({1, 1, 101, 3}));
+    EXPECT_EQ(EnemiesKilled, 1);
+    EXPECT_EQ(StageKills, 1);
+    EXPECT_EQ(EnemyState[3], 101);
+    EXPECT_EQ(EnemyFrame[3], 3);
     Events first = RunDeath(3, UpdateSniper, 20, [](int32_t n) {
         if (n <= 50) { EXPECT_EQ(EnemyY[3], 239 + n); }
     });
@@ -122,10 +135,18 @@ TEST_F(Sniper, FallsBleedsLandsFlickersAndLeavesACorpseOnCall299) {
                              {"shake off", 64}, {"freed", 299}}));
     for (int32_t i = 0; i < 21; ++i) {
         EXPECT_EQ(BloodDropAge[i] == -1, i == 20);  // 20 drops, one per call, heights 90..109
-        if (i < 20) { EXPECT_TRUE(BloodDropY[i] == 90 + i && BloodDropX[i] >= 510 && BloodDropX[i] <= 530); }
+        if (i < 20) {
+            EXPECT_EQ(BloodDropY[i], 90 + i) << "drop " << i;
+            EXPECT_GE(BloodDropX[i], 510) << "drop " << i;
+            EXPECT_LE(BloodDropX[i], 530) << "drop " << i;
+        }
     }
-    EXPECT_EQ(V({CorpseKind[0], CorpseX[0], CorpseY[0], CorpseNext, EnemyFacing[3], BulletActive[0]}),
-              V({0, 500, 139, 1, 0, 0}));
+    EXPECT_EQ(CorpseKind[0], 0);
+    EXPECT_EQ(CorpseX[0], 500);
+    EXPECT_EQ(CorpseY[0], 139);
+    EXPECT_EQ(CorpseNext, 1);
+    EXPECT_EQ(EnemyFacing[3], 0);
+    EXPECT_EQ(BulletActive[0], 0);
 }
 
 TEST_F(Biker, RidesLeftDriftingUntilPastTheHeroAndTurnsOnlyFarOffScreenWithARoar) {
@@ -136,32 +157,40 @@ TEST_F(Biker, RidesLeftDriftingUntilPastTheHeroAndTurnsOnlyFarOffScreenWithARoar
     int32_t calls = 0;
     for (; EnemyDrift[0] == 1 && calls < 200; ++calls) EnemyTick();
     // Off on the call that starts at 267 (below HeroX + 70); unhurt, he draws nothing.
-    EXPECT_EQ(V({calls, EnemyX[0], EnemyLane[0], EnemyFacing[0], EnemyFrame[0] / 2, RandomState() == seed}),
-              V({112, 264, -44, 0, 1, 1}));
+    EXPECT_EQ(calls, 112);
+    EXPECT_EQ(EnemyX[0], 264);
+    EXPECT_EQ(EnemyLane[0], -44);
+    EXPECT_EQ(EnemyFacing[0], 0);
+    EXPECT_EQ(EnemyFrame[0] / 2, 1);  // riding left: cells 2 and 3
+    EXPECT_EQ(RandomState(), seed);
 
     // Brought in behind the hero he still rides left, to screen x -260, then
     // right to screen x 790.
     EmptyEnemyTable();
     CameraX = -1000, HeroX = 1200;
     SpawnEnemy(4, 895, 120, 1);
-    V turns;  // call, x, roared
+    std::vector<Turn> turns;
     for (int32_t n = 1; n <= 420; ++n) {
         const int32_t state = EnemyState[0];
         QuietPool();
         UpdateBiker(0);
-        if (EnemyState[0] != state || SfxPlaying(40)) turns.insert(turns.end(), {n, EnemyX[0], SfxPlaying(40)});
+        if (EnemyState[0] != state || SfxPlaying(40)) turns.push_back({n, EnemyX[0], SfxPlaying(40)});
     }
-    EXPECT_EQ(turns, V({52, 739, 1, 403, 1792, 1}));
+    EXPECT_EQ(turns, (std::vector<Turn>{{52, 739, true}, {403, 1792, true}}));
     // Riding left beyond screen right: a drift roll, no roar. At the section's end: held there.
     Put(0, 4, 2000, 0);
     QuietPool();
     const int32_t before = RandomState();
     UpdateBiker(0);
-    EXPECT_TRUE(RandomState() != before && !SfxPlaying(40) && EnemyState[0] == 0);
+    EXPECT_NE(RandomState(), before);
+    EXPECT_FALSE(SfxPlaying(40));
+    EXPECT_EQ(EnemyState[0], 0);
     CameraX = 640 - StageLength;
     Put(0, 4, StageLength + 149, 1);
     UpdateBiker(0);
-    EXPECT_TRUE(EnemyX[0] == StageLength + 150 && EnemyState[0] == 0 && SfxPlaying(40));
+    EXPECT_EQ(EnemyX[0], StageLength + 150);
+    EXPECT_EQ(EnemyState[0], 0);
+    EXPECT_TRUE(SfxPlaying(40));
 }
 
 TEST_F(Biker, RamsEveryIntactPropOnScreenInHisPathButNotAsAWreck) {
@@ -187,9 +216,13 @@ TEST_F(Biker, ExplodesFliesOnDropsBackClangsBurnsAndGoesWithoutACorpse) {
     EnemyTick();  // rides to 503, killed by the pass
     EmptyExplosionTable();
     EnemyTick();  // the kill call: a big blast, the wreck cell of his side
-    EXPECT_EQ(V({StageKills, EnemyState[2], EnemyFrame[2], EnemyFacing[2], ExplosionKind[0], ExplosionX[0],
-                 ExplosionY[0]}),
-              V({1, 101, 4, 1, BigBlast, 509, 268}));
+    EXPECT_EQ(StageKills, 1);
+    EXPECT_EQ(EnemyState[2], 101);
+    EXPECT_EQ(EnemyFrame[2], 4);
+    EXPECT_EQ(EnemyFacing[2], 1);
+    EXPECT_EQ(ExplosionKind[0], BigBlast);
+    EXPECT_EQ(ExplosionX[0], 509);
+    EXPECT_EQ(ExplosionY[0], 268);
     EnemyHealth[2] = -2;
     int32_t topY = 258, lastX = 0, lastY = 0;
     Events first = RunDeath(2, UpdateBiker, 21, [&](int32_t n) {
@@ -202,8 +235,11 @@ TEST_F(Biker, ExplodesFliesOnDropsBackClangsBurnsAndGoesWithoutACorpse) {
     first.erase("frame5");
     EXPECT_EQ(first, (Events{{"frame4", 1}, {"skip", 89}, {"sound", 89}, {"shake", 89}, {"shake off", 99},
                              {"freed", 149}}));
-    EXPECT_EQ(V({lastY, lastX}), V({258, 677 + 3 * (258 - topY)}));  // 3 px on for each pixel it came down
-    EXPECT_EQ(V({CorpseKind[0], EnemyFacing[2], StageKills}), V({-1, 1, 1}));
+    EXPECT_EQ(lastY, 258);
+    EXPECT_EQ(lastX, 677 + 3 * (258 - topY));  // 3 px on for each pixel it came down
+    EXPECT_EQ(CorpseKind[0], -1);
+    EXPECT_EQ(EnemyFacing[2], 1);
+    EXPECT_EQ(StageKills, 1);
     Put(3, 4, 500, 100);  // one riding left shows wreck cells 6 and 7
     UpdateBiker(3);
     EXPECT_EQ(EnemyFrame[3], 6);
@@ -220,7 +256,8 @@ TEST_F(Biker, InSlowMotionHeAndADyingSniperActOnOneTickInFive) {
         if (t == 250) { EXPECT_EQ(EnemyX[1], 900 - 3 * 51); }
         if (ScreenShake == 1 && landed < 0) landed = t;
     }
-    EXPECT_EQ(V({landed, t - 1}), V({250, 5 * 299}));
+    EXPECT_EQ(landed, 250);
+    EXPECT_EQ(t - 1, 5 * 299);  // the sniper's last call
 }
 
 }  // namespace

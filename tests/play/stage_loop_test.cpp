@@ -32,9 +32,13 @@ void Fill(int32_t (&field)[N], int32_t value) {
     std::fill(field, field + N, value);
 }
 
+// "" when every entry of a table field holds `value`, else the first entry that does not.
 template <size_t N>
-bool All(const int32_t (&field)[N], int32_t value) {
-    return std::all_of(field, field + N, [value](int32_t v) { return v == value; });
+std::string FirstOther(const int32_t (&field)[N], int32_t value) {
+    for (size_t i = 0; i < N; ++i) {
+        if (field[i] != value) return "slot " + std::to_string(i) + " holds " + std::to_string(field[i]);
+    }
+    return "";
 }
 
 // Leaves every table and the per-section values in a state no section starts from.
@@ -86,21 +90,53 @@ int32_t Live(const int32_t* field, int32_t slots) {
 // Every table as the section start leaves it, with the lists of `stage`.
 void ExpectSectionStartTables(const ListCounts& list) {
     SCOPED_TRACE("stage " + std::to_string(list.stage));
-    EXPECT_TRUE(All(EnemyKind, -1) && All(EnemyX, -1) && All(EnemyY, -1) && All(EnemyLane, -1) &&
-                All(EnemyDrift, -1) && All(EnemyState, -1) && All(EnemyFacing, 0) && All(EnemyFrame, -1) &&
-                All(EnemyHealth, -1) && All(EnemyShotCount, -1) && All(EnemyShotLatch, -1));
-    EXPECT_TRUE(All(BulletActive, 0) && All(BulletOwner, 0) && All(BulletX, 0) && All(BulletY, 0) &&
-                All(BulletLane, 0) && All(BulletKind, 0) && All(BulletDir, 0));
-    EXPECT_TRUE(All(BombX, 0) && All(BombY, -100) && All(BombState, 0));
-    EXPECT_TRUE(All(ShellCasingX, -1) && All(ShellCasingY, -1) && All(ShellCasingSpin, -1) &&
-                All(ShellCasingKind, -1) && All(ShellCasingSide, -1) && All(ShellCasingFloorY, -1));
-    EXPECT_TRUE(All(PickupKind, -1) && All(PickupX, -100) && All(PickupY, -100));
-    EXPECT_TRUE(All(ExplosionX, 0) && All(ExplosionY, 0) && All(ExplosionFrame, -1) && All(ExplosionKind, 0));
-    EXPECT_TRUE(All(BloodDropAge, -1) && All(BloodDropX, 0) && All(BloodDropY, 0) && All(BloodDropDrift, 0) &&
-                All(BloodDropFloorY, 0));
-    EXPECT_TRUE(All(CorpseKind, -1) && All(CorpseX, -1) && All(CorpseY, -1) && All(CorpseFrame, -1));
+    EXPECT_EQ(FirstOther(EnemyKind, -1), "");
+    EXPECT_EQ(FirstOther(EnemyX, -1), "");
+    EXPECT_EQ(FirstOther(EnemyY, -1), "");
+    EXPECT_EQ(FirstOther(EnemyLane, -1), "");
+    EXPECT_EQ(FirstOther(EnemyDrift, -1), "");
+    EXPECT_EQ(FirstOther(EnemyState, -1), "");
+    EXPECT_EQ(FirstOther(EnemyFacing, 0), "");
+    EXPECT_EQ(FirstOther(EnemyFrame, -1), "");
+    EXPECT_EQ(FirstOther(EnemyHealth, -1), "");
+    EXPECT_EQ(FirstOther(EnemyShotCount, -1), "");
+    EXPECT_EQ(FirstOther(EnemyShotLatch, -1), "");
+    EXPECT_EQ(FirstOther(BulletActive, 0), "");
+    EXPECT_EQ(FirstOther(BulletOwner, 0), "");
+    EXPECT_EQ(FirstOther(BulletX, 0), "");
+    EXPECT_EQ(FirstOther(BulletY, 0), "");
+    EXPECT_EQ(FirstOther(BulletLane, 0), "");
+    EXPECT_EQ(FirstOther(BulletKind, 0), "");
+    EXPECT_EQ(FirstOther(BulletDir, 0), "");
+    EXPECT_EQ(FirstOther(BombX, 0), "");
+    EXPECT_EQ(FirstOther(BombY, -100), "");
+    EXPECT_EQ(FirstOther(BombState, 0), "");
+    EXPECT_EQ(FirstOther(ShellCasingX, -1), "");
+    EXPECT_EQ(FirstOther(ShellCasingY, -1), "");
+    EXPECT_EQ(FirstOther(ShellCasingSpin, -1), "");
+    EXPECT_EQ(FirstOther(ShellCasingKind, -1), "");
+    EXPECT_EQ(FirstOther(ShellCasingSide, -1), "");
+    EXPECT_EQ(FirstOther(ShellCasingFloorY, -1), "");
+    EXPECT_EQ(FirstOther(PickupKind, -1), "");
+    EXPECT_EQ(FirstOther(PickupX, -100), "");
+    EXPECT_EQ(FirstOther(PickupY, -100), "");
+    EXPECT_EQ(FirstOther(ExplosionX, 0), "");
+    EXPECT_EQ(FirstOther(ExplosionY, 0), "");
+    EXPECT_EQ(FirstOther(ExplosionFrame, -1), "");
+    EXPECT_EQ(FirstOther(ExplosionKind, 0), "");
+    EXPECT_EQ(FirstOther(BloodDropAge, -1), "");
+    EXPECT_EQ(FirstOther(BloodDropX, 0), "");
+    EXPECT_EQ(FirstOther(BloodDropY, 0), "");
+    EXPECT_EQ(FirstOther(BloodDropDrift, 0), "");
+    EXPECT_EQ(FirstOther(BloodDropFloorY, 0), "");
+    EXPECT_EQ(FirstOther(CorpseKind, -1), "");
+    EXPECT_EQ(FirstOther(CorpseX, -1), "");
+    EXPECT_EQ(FirstOther(CorpseY, -1), "");
+    EXPECT_EQ(FirstOther(CorpseFrame, -1), "");
     EXPECT_EQ(CorpseNext, 0);
-    EXPECT_TRUE(All(DebrisX, -60) && All(DebrisY, -85) && All(DebrisFrame, -1));
+    EXPECT_EQ(FirstOther(DebrisX, -60), "");
+    EXPECT_EQ(FirstOther(DebrisY, -85), "");
+    EXPECT_EQ(FirstOther(DebrisFrame, -1), "");
     EXPECT_EQ(Live(SpawnEntryKind, SpawnEntrySlots), list.spawns);
     EXPECT_EQ(Live(PropFrame, PropSlots), list.props);
     for (int32_t slot = list.props; slot < PropSlots; ++slot) {
@@ -109,10 +145,19 @@ void ExpectSectionStartTables(const ListCounts& list) {
     }
     EXPECT_EQ(HitFlashX, -50);
     EXPECT_EQ(HitFlashY, -50);
-    EXPECT_EQ(HitFlashFrame + HitFlashKind, 0);
-    EXPECT_EQ(HelmetState + HelmetX + HelmetY + HelmetFloorY + HelmetFrame + HelmetTick, 0);
+    EXPECT_EQ(HitFlashFrame, 0);
+    EXPECT_EQ(HitFlashKind, 0);
+    EXPECT_EQ(HelmetState, 0);
+    EXPECT_EQ(HelmetX, 0);
+    EXPECT_EQ(HelmetY, 0);
+    EXPECT_EQ(HelmetFloorY, 0);
+    EXPECT_EQ(HelmetFrame, 0);
+    EXPECT_EQ(HelmetTick, 0);
     EXPECT_EQ(CameraX, 0);
-    EXPECT_EQ(ScrollColumn + ScrollSub + ScrollLock + ScreenShake, 0);
+    EXPECT_EQ(ScrollColumn, 0);
+    EXPECT_EQ(ScrollSub, 0);
+    EXPECT_EQ(ScrollLock, 0);
+    EXPECT_EQ(ScreenShake, 0);
     EXPECT_EQ(SlowMotion, 0);
     EXPECT_EQ(SlowMotionTick, 0);
     EXPECT_EQ(SlowCharge, 30);  // the gauge carries over
@@ -121,7 +166,10 @@ void ExpectSectionStartTables(const ListCounts& list) {
     EXPECT_EQ(HeroEnergy, 100);
     EXPECT_EQ(ElevatorShaft, 0);
     EXPECT_EQ(ElevatorObjectY, -250);
-    EXPECT_EQ(ParallaxA + ParallaxB + ParallaxC + ParallaxD, 0);
+    EXPECT_EQ(ParallaxA, 0);
+    EXPECT_EQ(ParallaxB, 0);
+    EXPECT_EQ(ParallaxC, 0);
+    EXPECT_EQ(ParallaxD, 0);
     EXPECT_EQ(ParallaxF, 0.0f);
     EXPECT_EQ(ParallaxDir, 0);
     EXPECT_EQ(ParallaxDiv, 5);

@@ -211,7 +211,7 @@ TEST_F(Screens, TheStoryClimbsAPixelEverySixFramesUntilItRestsAndEndsAfter53Seco
         if (firstShown == 0) firstShown = frames;
         const int32_t top = static_cast<int32_t>(*rows.begin());
         if (firstShown < frames) {
-            EXPECT_TRUE(top == lastTop || top == lastTop - 1) << "frame " << frames;
+            EXPECT_TRUE(top == lastTop || top == lastTop - 1) << "frame " << frames << ": " << lastTop << " to " << top;
         }
         if (top == 46 && restsFrom == 0) restsFrom = frames;
         lastTop = top;
@@ -242,7 +242,8 @@ TEST_F(Screens, GameOverHoldsTheLastFrameAFixedFiveSecondsAfterASilentSecond) {
     std::vector<float> alphas;
     Watch([&](const Frame& f) {
         if (times.empty()) {  // the section's last frame is kept first
-            EXPECT_TRUE(f.calls.front().op == Op::Grab && f.calls.front().image == PauseScreenImage);
+            EXPECT_EQ(f.calls.front().op, Op::Grab);
+            EXPECT_EQ(f.calls.front().image, PauseScreenImage);
         }
         if (f.Text(220) != "GAME OVER") return;
         times.push_back(f.time);
@@ -362,8 +363,14 @@ int32_t DemoKey = Space;
 void DemoHook(int32_t point, int32_t pass) {
     if (point == StagePassStart && pass == 1) {
         AttractItems.push_back("demo");
-        EXPECT_TRUE(DemoMode == 1 && ControlDevice == 3 && AutoSelectWeapon == 0 && DebugMode == 0);
-        EXPECT_TRUE(ArmourLevel == 0 && FireInterval == 150 && LivesLost == 7 && GameStartTime == 1234);
+        EXPECT_EQ(DemoMode, 1);
+        EXPECT_EQ(ControlDevice, 3);
+        EXPECT_EQ(AutoSelectWeapon, 0);
+        EXPECT_EQ(DebugMode, 0);
+        EXPECT_EQ(ArmourLevel, 0);
+        EXPECT_EQ(FireInterval, 150);
+        EXPECT_EQ(LivesLost, 7);
+        EXPECT_EQ(GameStartTime, 1234);
     }
     // A key held ends the demo on the pass that sees it.
     if (point == StagePassStart && pass == 3) headless::SetKey(DemoKey, true);
@@ -386,7 +393,10 @@ TEST_F(Screens, TheDemoPlaysAFirstSectionUnderTheScriptAndGivesTheControlsBack) 
         RunAttractDemo();
         stages.insert(StageNumber);
         EXPECT_EQ(DemoPasses, 3);
-        EXPECT_TRUE(DemoMode == 0 && ControlDevice == 1 && AutoSelectWeapon == 1 && DebugMode == 0);
+        EXPECT_EQ(DemoMode, 0);
+        EXPECT_EQ(ControlDevice, 1);
+        EXPECT_EQ(AutoSelectWeapon, 1);
+        EXPECT_EQ(DebugMode, 0);
     }
     EXPECT_EQ((std::set<int32_t>{1, 2, 4, 5, 6, 7, 10}), stages);
 }

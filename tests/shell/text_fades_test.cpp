@@ -79,11 +79,17 @@ TEST_F(TextFadesTest, FadesRunFiftyOneStepsAndForgetKeys) {
     std::vector<float> alphas = FadeAlphas();
     ASSERT_EQ(alphas.size(), 51u);
     EXPECT_EQ(alphas.front(), 1.0f);
-    EXPECT_TRUE(alphas.back() >= 0.0f && alphas.back() < 0.001f);
+    EXPECT_GE(alphas.back(), 0.0f);
+    EXPECT_LT(alphas.back(), 0.001f);
     // Each frame: the held picture plainly, then black in alpha blending.
     const auto fill = std::find_if(calls.begin(), calls.end(), [](const auto& c) { return c.op == Op::Fill; });
-    EXPECT_TRUE(fill->blend == BlendAlpha && fill->r + fill->g + fill->b == 0);
-    EXPECT_TRUE((fill - 1)->image == FadeScreenImage && (fill - 1)->blend == BlendMask);
+    ASSERT_NE(fill, calls.end());
+    EXPECT_EQ(fill->blend, BlendAlpha);
+    EXPECT_EQ(fill->r, 0);
+    EXPECT_EQ(fill->g, 0);
+    EXPECT_EQ(fill->b, 0);
+    EXPECT_EQ((fill - 1)->image, FadeScreenImage);
+    EXPECT_EQ((fill - 1)->blend, BlendMask);
     EXPECT_EQ(KeyHitCount(90), 0);
     EXPECT_EQ(IsKeyDown(88), 0);
 
@@ -93,7 +99,8 @@ TEST_F(TextFadesTest, FadesRunFiftyOneStepsAndForgetKeys) {
     alphas = FadeAlphas();
     ASSERT_EQ(alphas.size(), 51u);
     EXPECT_EQ(alphas.front(), 0.0f);
-    EXPECT_TRUE(alphas.back() > 0.999f && alphas.back() <= 1.0f);
+    EXPECT_GT(alphas.back(), 0.999f);
+    EXPECT_LE(alphas.back(), 1.0f);
     EXPECT_GE(headless::Clock() - start, 51 * 5);
     EXPECT_EQ(calls.front().op, Op::Grab);
     EXPECT_EQ(calls[calls.size() - 2].op, Op::Clear);  // then a black screen
@@ -104,7 +111,11 @@ TEST_F(TextFadesTest, FadesRunFiftyOneStepsAndForgetKeys) {
     EXPECT_EQ(FadeAlphas().size(), 51u);
     EXPECT_EQ(calls.front().op, Op::Clear);  // no grab
     const media::DrawState& s = media::CurrentDrawState();
-    EXPECT_TRUE(s.blend == BlendMask && s.alpha == 1.0f && s.r + s.g + s.b == 765);
+    EXPECT_EQ(s.blend, BlendMask);
+    EXPECT_EQ(s.alpha, 1.0f);
+    EXPECT_EQ(s.r, 255);
+    EXPECT_EQ(s.g, 255);
+    EXPECT_EQ(s.b, 255);
 }
 
 }  // namespace

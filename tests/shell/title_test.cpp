@@ -95,12 +95,18 @@ TEST_F(TitleTest, SixPressesOfXCycleTheLayoutWithSixBeeps) {
     EXPECT_EQ(Run({{88}, {88}, {88}}), 0);
     EXPECT_EQ(ControlScheme, 5);  // layout F: fire C, jump Z, duck X; buttons 2, 0, 1
     EXPECT_EQ(LastFrameText(405), "CONTROL F (JUMP DUCK FIRE)");
-    EXPECT_TRUE(KeyCodes[KeyFire] == 67 && KeyCodes[KeyJump] == 90 && KeyCodes[KeyDuck] == 88);
-    EXPECT_TRUE(JoyButtons[JoyFire] == 2 && JoyButtons[JoyJump] == 0 && JoyButtons[JoyDuck] == 1);
+    EXPECT_EQ(KeyCodes[KeyFire], 67);
+    EXPECT_EQ(KeyCodes[KeyJump], 90);
+    EXPECT_EQ(KeyCodes[KeyDuck], 88);
+    EXPECT_EQ(JoyButtons[JoyFire], 2);
+    EXPECT_EQ(JoyButtons[JoyJump], 0);
+    EXPECT_EQ(JoyButtons[JoyDuck], 1);
     EXPECT_EQ(Run({{88}, {88}, {88}}), 0);
     EXPECT_EQ(ControlScheme, 2);
     EXPECT_EQ(Beeps(), 6 + 2);  // and one at each exit
-    EXPECT_TRUE(KeyCodes[KeyFire] == 88 && KeyCodes[KeyJump] == 90 && KeyCodes[KeyDuck] == 67);
+    EXPECT_EQ(KeyCodes[KeyFire], 88);
+    EXPECT_EQ(KeyCodes[KeyJump], 90);
+    EXPECT_EQ(KeyCodes[KeyDuck], 67);
 }
 
 TEST_F(TitleTest, TypedCodeRestartsOnItsFirstLetterAndTogglesWithABeep) {
