@@ -1,8 +1,10 @@
 // Bullets and the four effects: explosions, falling glass, blood, casings.
+#include <iterator>
 #include <set>
 #include <vector>
 
 #include "enemy_fixture.h"
+#include "play_fixture.h"
 #include "media.h"
 #include "play/bullets.h"
 #include "play/effects.h"
@@ -56,6 +58,116 @@ TEST_F(Bullets, TheHundredAndFirstShotIsNotFiredAndCostsNothing) {
     EXPECT_EQ(PlayingSfx(), 1);
     EXPECT_EQ(ShellCasingX[0], 90);  // flying right: thrown to the left
     EXPECT_EQ(ShellCasingSide[0], 0);
+}
+
+// The step a bullet makes per move in each direction (0 up, 4 right, 8 down, 12 left).
+constexpr int32_t StepX[16] = {0, 2, 4, 4, 4, 4, 4, 2, 0, -2, -4, -4, -4, -4, -4, -2};
+constexpr int32_t StepY[16] = {-4, -4, -4, -2, 0, 2, 4, 4, 4, 4, 4, 2, 0, -2, -4, -4};
+
+TEST_F(Bullets, SixteenDirectionsAMissileFlyingStraightStepsTwiceAndSlowMotionSkipsFourTicks) {
+    for (int32_t dir = 0; dir < 16; ++dir) {
+        PutBullet(dir, 0, 300, 300, dir);
+        PutBullet(16 + dir, 2, 300, 300, dir);
+    }
+    for (int32_t skipped = 1; skipped <= 4; ++skipped) {
+        SlowMotionTick = skipped;
+        MoveBullets();
+    }
+    for (int32_t slot = 0; slot < 32; ++slot) {
+        EXPECT_EQ(BulletX[slot], 300) << "slot " << slot;
+        EXPECT_EQ(BulletY[slot], 300) << "slot " << slot;
+    }
+    SlowMotionTick = 0;
+    MoveBullets();
+    for (int32_t dir = 0; dir < 16; ++dir) {
+        EXPECT_EQ(BulletX[dir], 300 + StepX[dir]) << "dir " << dir;
+        EXPECT_EQ(BulletY[dir], 300 + StepY[dir]) << "dir " << dir;
+        const int32_t steps = dir == 0 || dir == 4 || dir == 12 ? 2 : 1;
+        EXPECT_EQ(BulletX[16 + dir], 300 + steps * StepX[dir]) << "missile, dir " << dir;
+        EXPECT_EQ(BulletY[16 + dir], 300 + steps * StepY[dir]) << "missile, dir " << dir;
+    }
+}
+
+TEST_F(Bullets, EachKindLeavesAtItsOwnBoundsAndLevelFlightNeverThroughTheTop) {
+    CameraX = -100;  // the side bounds are screen x
+    struct Case {
+        int32_t kind, screenX, y, dir;
+        bool kept;
+    };
+    const Case cases[] = {
+        // Screen x 0 to 630, y up to 479, the top at 90.
+        {0, 4, 300, 12, true}, {0, 3, 300, 12, false}, {0, 626, 300, 4, true}, {0, 627, 300, 4, false},
+        {0, 300, 475, 8, true}, {0, 300, 476, 8, false}, {0, 300, 94, 0, true}, {0, 300, 93, 0, false},
+        {0, 300, 94, 14, true}, {0, 300, 93, 14, false}, {0, 300, 50, 4, true}, {0, 300, 50, 12, true},
+        {1, 3, 300, 12, false}, {4, 627, 300, 4, false},
+        // Missiles: screen x -50 to 690, the top at -100.
+        {2, -42, 300, 12, true}, {2, -43, 300, 12, false}, {2, 682, 300, 4, true}, {2, 683, 300, 4, false},
+        {2, 300, -92, 0, true}, {2, 300, -93, 0, false}, {2, 300, 475, 8, true}, {2, 300, 476, 8, false},
+        {2, 300, -300, 4, true}};
+    const int32_t count = static_cast<int32_t>(std::size(cases));
+    for (int32_t i = 0; i < count; ++i) PutBullet(i, cases[i].kind, cases[i].screenX + 100, cases[i].y, cases[i].dir);
+    MoveBullets();
+    for (int32_t i = 0; i < count; ++i) {
+        const Case& c = cases[i];
+        EXPECT_EQ(BulletActive[i], c.kept ? 1 : 0)
+            << "kind " << c.kind << " from screen x " << c.screenX << ", y " << c.y << ", dir " << c.dir;
+    }
+    // A dropped bullet keeps nothing, its lane included.
+    EXPECT_EQ(BulletOwner[1], 0);
+    EXPECT_EQ(BulletX[1], 0);
+    EXPECT_EQ(BulletY[1], 0);
+    EXPECT_EQ(BulletLane[1], 0);
+    EXPECT_EQ(BulletKind[1], 0);
+    EXPECT_EQ(BulletDir[1], 0);
+}
+
+TEST_F(Bullets, AGlancingBulletTurnsOneToFourStepsEitherWayAndTheOtherKindsAreRemoved) {
+    // Drawn again from the same state: the side (0 clockwise), then the steps.
+    for (int32_t seed = 1; seed <= 64; ++seed) {
+        const int32_t dir = seed % 4 == 0 ? 0 : seed % 4 == 1 ? 15 : seed % 16;  // half of them at the wrap
+        PutBullet(0, 0, 300, 200, dir);
+        SeedRandom(seed * 7919);
+        const int32_t side = RandomInt(0, 1), steps = RandomInt(1, 4);
+        SeedRandom(seed * 7919);
+        RicochetBullet(0);
+        EXPECT_EQ(BulletDir[0], (dir + (side == 0 ? steps : -steps) + 16) % 16) << "from dir " << dir << ", seed " << seed;
+        EXPECT_EQ(BulletOwner[0], 0);  // the hero's from now on
+        EXPECT_EQ(BulletActive[0], 1);
+        EXPECT_EQ(BulletX[0], 300);
+        EXPECT_EQ(BulletY[0], 200);
+    }
+    PutBullet(0, 0, 300, 200, 15);
+    playtest::SeedWhere([] { return RandomInt(0, 1) == 0 && RandomInt(1, 4) == 1; });
+    RicochetBullet(0);
+    EXPECT_EQ(BulletDir[0], 0);  // one step clockwise from 15
+
+    for (const int32_t kind : {1, 2}) {
+        PutBullet(1, kind, 300, 200, 4);
+        const int32_t state = RandomState();
+        RicochetBullet(1);
+        EXPECT_EQ(BulletActive[1], 0) << "kind " << kind;
+        EXPECT_EQ(BulletOwner[1], 0) << "kind " << kind;
+        EXPECT_EQ(BulletX[1], 0) << "kind " << kind;
+        EXPECT_EQ(BulletY[1], 0) << "kind " << kind;
+        EXPECT_EQ(BulletKind[1], 0) << "kind " << kind;
+        EXPECT_EQ(BulletDir[1], 0) << "kind " << kind;
+        EXPECT_EQ(BulletLane[1], 77) << "kind " << kind;  // left as it was
+        EXPECT_EQ(RandomState(), state) << "kind " << kind;
+        EXPECT_EQ(ExplosionKind[0], 0) << "kind " << kind;
+    }
+    // An explosive round bursts near where it struck, its y offset drawn first.
+    int32_t dy = 0, dx = 0;
+    playtest::SeedWhere([&] { dy = RandomInt(-5, 5), dx = RandomInt(-5, 5); return dx != dy; });
+    PutBullet(2, 4, 300, 200, 4);
+    RicochetBullet(2);
+    EXPECT_EQ(BulletActive[2], 0);
+    EXPECT_EQ(ExplosionKind[0], 1);
+    EXPECT_EQ(ExplosionX[0], 300 - 9 + dx);
+    EXPECT_EQ(ExplosionY[0], 200 - 10 + dy);
+
+    const int32_t state = RandomState();
+    for (const int32_t slot : {1, -1, 100}) RicochetBullet(slot);  // a free slot, and no slot at all
+    EXPECT_EQ(RandomState(), state);
 }
 
 TEST_F(Effects, TheThirtySecondExplosionReplacesSlotZeroAndSmokeIsThinned) {

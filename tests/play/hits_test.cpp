@@ -45,13 +45,7 @@ void PutEnemy(int32_t slot, int32_t kind, int32_t x, int32_t y, int32_t lane, in
     EnemyHealth[slot] = health, EnemyState[slot] = 0, EnemyFrame[slot] = frame;
 }
 
-// Seeds the generator with the first seed on which `draws` holds.
-void SeedWhere(const std::function<bool()>& draws) {
-    for (int32_t seed = 1;; ++seed) {
-        SeedRandom(seed);
-        if (draws()) return SeedRandom(seed);
-    }
-}
+using playtest::SeedWhere;
 
 class Hits : public ::testing::Test {
 protected:

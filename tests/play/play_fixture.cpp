@@ -75,4 +75,11 @@ int32_t CountClears() { return Count(headless::Op::Clear, 0); }
 int32_t CountPresents(int32_t sync) { return Count(headless::Op::Present, sync); }
 int32_t CountGrabs(int32_t image) { return Count(headless::Op::Grab, image); }
 
+void SeedWhere(const std::function<bool()>& draws) {
+    for (int32_t seed = 1;; ++seed) {
+        SeedRandom(seed);
+        if (draws()) return SeedRandom(seed);
+    }
+}
+
 }  // namespace playtest

@@ -27,4 +27,7 @@ int32_t CountClears();
 int32_t CountPresents(int32_t sync);
 int32_t CountGrabs(int32_t image);
 
+// Seeds the generator with the first seed from 1 on which `draws` holds.
+void SeedWhere(const std::function<bool()>& draws);
+
 }  // namespace playtest

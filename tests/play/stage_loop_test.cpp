@@ -421,3 +421,27 @@ TEST(StageLoop, TheDemoIgnoresThePauseEndsOnZAndWalksOffAfter2000Passes) {
     EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 2001, 2002, 2003}), demoTicks);
     EXPECT_TRUE(sawExit);
 }
+
+TEST(StageLoop, TheDemoHeroFiresHisOneShotOfWeapon2AndNoOtherBeforeTheRandomFire) {
+    NewGame(6);
+    DemoMode = 1;
+    ControlDevice = 3;
+    DemoTick = 0;
+    int32_t shotAt = -1, piercing = 0;
+    RunSection([&](int32_t point, int32_t) {
+        if (point != StagePassEnd) return;
+        if (BulletsFired > 0 && shotAt < 0) {
+            shotAt = DemoTick;
+            for (int32_t b = 0; b < BulletSlots; ++b) piercing += BulletActive[b] == 1 && BulletKind[b] == 1;
+        }
+        if (DemoTick == 610) StageResult = 1;  // the random fire starts on the next pass
+    });
+    DemoMode = 0;
+    ControlDevice = 0;
+    EXPECT_EQ(BulletsFired, 1);
+    EXPECT_GE(shotAt, 241);
+    EXPECT_LE(shotAt, 310);
+    EXPECT_EQ(piercing, 1);
+    EXPECT_EQ(AmmoWeapon2, 0);
+    EXPECT_EQ(HeroWeapon, 0);
+}
