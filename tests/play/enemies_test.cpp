@@ -1,4 +1,5 @@
 // The enemy pass, spawning, corpses and the street gunman.
+#include <string>
 #include <vector>
 
 #include "enemy_fixture.h"
@@ -90,6 +91,48 @@ TEST_F(EnemyPass, StageSixteenHasNoSpawnsAndClearsPastX570) {
     HeroX = 571;
     EnemyTick();
     EXPECT_EQ(HeroState, 7);
+}
+
+TEST_F(EnemyPass, OnStages8And11TheSpawnerOutlastsItsListUntil150KillsAndTheSectionClearsWhenQuiet) {
+    StageLength = 640;  // the hero stands past StageLength - 70, which does not count on these stages
+    for (const int32_t stage : {8, 11, 10}) {
+        SCOPED_TRACE("stage " + std::to_string(stage));
+        StageNumber = stage, HeroState = 0, HeroX = 600;
+        EmptyEnemyTable();
+        EmptySpawnEntryTable();
+        StageKills = 149;
+        int32_t calls = 0;
+        for (; LiveEnemies() == 0 && calls < 20000; ++calls) SpawnRandomEnemy();
+        if (stage == 10) {
+            EXPECT_EQ(LiveEnemies(), 0);  // elsewhere an empty list ends the random spawns
+            continue;
+        }
+        ASSERT_EQ(LiveEnemies(), 1);
+        EXPECT_EQ(EnemyKind[0], 11);  // rogue officers once the list is spent
+        EXPECT_TRUE(EnemyX[0] == 640 || EnemyX[0] == -94) << "x " << EnemyX[0];
+
+        EmptyEnemyTable();
+        StageKills = 150;
+        const int32_t state = RandomState();
+        for (int32_t i = 0; i < 2000; ++i) SpawnRandomEnemy();
+        EXPECT_EQ(RandomState(), state);  // not even a draw
+        EXPECT_EQ(LiveEnemies(), 0);
+
+        StageKills = 149;
+        EnemyTick();
+        EXPECT_EQ(HeroState, 0);
+        StageKills = 150;
+        PutEntry(7, 11, 5000, 120, 0);  // one still waiting
+        EnemyTick();
+        EXPECT_EQ(HeroState, 0);
+        EmptySpawnEntryTable();
+        QuietPool();
+        EnemyTick();
+        EXPECT_EQ(HeroState, 7);
+        EXPECT_EQ(HeroAnimStep, 16);
+        EXPECT_EQ(HeroX, stage == 8 ? 602 : 601);  // the lift's exit is made twice
+        EXPECT_EQ(SfxPlaying(48), stage == 8);
+    }
 }
 
 TEST_F(Spawning, AFullEnemyTableEmptiesATriggeredEntryWithoutCreatingAnEnemy) {
@@ -208,6 +251,45 @@ TEST_F(Gunman, FiresABurstOfThreeOnTheRefireTicksThenPauses) {
     EXPECT_EQ(BulletY[1], 275);
     EXPECT_EQ(BulletKind[1], 4);  // explosive rounds
     EXPECT_EQ(BulletLane[1], 115);
+}
+
+TEST_F(Gunman, TakesCoverOncePerPropInHisWindowAndTheLastPropThereDecidesTheDriftBlock) {
+    // Props at x 400 hold him between x 355 and 430; his drawn height is 240.
+    auto prop = [](int32_t slot, int32_t frame, int32_t y) { PropFrame[slot] = frame, PropX[slot] = 400, PropY[slot] = y; };
+    HeroX = 100;
+    prop(3, 2, 260), prop(7, 4, 253);  // both bands (PropY - 33 .. PropY - 13) hold 240
+    PutGunman(0, 400, 0, 0);
+    UpdateWalker(0);
+    EXPECT_EQ(EnemyX[0], 404);  // pushed back 2 px by each
+    EXPECT_EQ(EnemyState[0], 6);
+    EXPECT_EQ(EnemyFrame[0], 15);
+    HeroX = 600;
+    PutGunman(0, 400, 0, 1);
+    UpdateWalker(0);
+    EXPECT_EQ(EnemyX[0], 396);
+    EXPECT_EQ(EnemyState[0], 6);
+    EXPECT_EQ(EnemyFrame[0], 4);
+
+    HeroX = 100;
+    prop(3, 1, 260), prop(7, 0, 253);  // frames 0 and 1 give no cover
+    PutGunman(0, 400, 0, 0);
+    UpdateWalker(0);
+    EXPECT_EQ(EnemyX[0], 399);
+    EXPECT_EQ(EnemyState[0], 0);
+
+    // Out of cover, drifting down the screen (his feet 395 above the hero's
+    // line 445): a band that holds 242 blocks the drift, one that does not
+    // lets it go on; the later slot decides.
+    HeroLane = 50;
+    EnemyHalfStep = 1;
+    for (const bool blockedLast : {true, false}) {
+        prop(3, 2, blockedLast ? 300 : 275), prop(7, 2, blockedLast ? 275 : 300);
+        PutGunman(0, 400, 0, 0);
+        EnemyDrift[0] = 1;
+        UpdateWalker(0);
+        EXPECT_EQ(EnemyX[0], 399) << (blockedLast ? "blocked by slot 7" : "blocked by slot 3");
+        EXPECT_EQ(EnemyLane[0], blockedLast ? 0 : 1) << (blockedLast ? "blocked by slot 7" : "blocked by slot 3");
+    }
 }
 
 TEST_F(Gunman, DiesOnATimelineOfCallsAndLeavesACorpse) {

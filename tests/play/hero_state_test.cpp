@@ -69,6 +69,50 @@ TEST_F(HeroStates, TimedSequencesStepOnTheClockAfterMoreThanTheirInterval) {
     EXPECT_EQ(HeroX, 499);
 }
 
+TEST_F(HeroStates, TheSpecialFiresItsMissileCallsTheAirStrikeAtStep5AndYieldsToADirectionFromStep7) {
+    for (const bool steer : {false, true}) {
+        SCOPED_TRACE(steer ? "right held from the start" : "no direction");
+        SetUp();
+        HeroWeapon = 2, AmmoWeapon2 = 5, BulletsFired = 0, AirStrikeActive = 0, AirStrikeTick = 99;
+        headless::SetKey(Right, steer);
+        HeroState = 10, HeroAnimStep = -1, HeroAnimTime = ElapsedMillis();  // as the button combination leaves it
+        const int32_t start = headless::Clock();
+        int32_t missileAt = -1, strikeAt = -1, endAt = -1;
+        while (endAt < 0 && headless::Clock() - start < 3000) {
+            Tick();
+            const int32_t t = headless::Clock() - start;
+            if (BulletsFired > 0 && missileAt < 0) missileAt = t;
+            if (AirStrikeActive == 1 && strikeAt < 0) strikeAt = t;
+            if (HeroState != 11) {
+                endAt = t;
+            } else {
+                ASSERT_EQ(HeroPose, 6) << t << " ms";
+                ASSERT_EQ(HeroWalkStep, 8) << t << " ms";
+            }
+        }
+        headless::SetKey(Right, false);
+        // Steps come after more than 150 ms: 1 at 160 (the missile on the next
+        // tick), 5 at 640, 7 at 800, 11 at 1440.
+        EXPECT_EQ(missileAt, 170);
+        EXPECT_EQ(strikeAt, 640);
+        EXPECT_EQ(AirStrikeTick, 0);
+        EXPECT_EQ(endAt, steer ? 800 : 1440);
+        EXPECT_EQ(HeroState, 0);
+        EXPECT_EQ(HeroPose, 0);
+        EXPECT_EQ(HeroWalkStep, 5);
+        EXPECT_EQ(HeroX, 200);
+        EXPECT_EQ(SpecialReady, 0);
+        // The missile: straight up from the hero's hand, paid like any shot.
+        EXPECT_EQ(BulletKind[0], 2);
+        EXPECT_EQ(BulletDir[0], 0);
+        EXPECT_EQ(BulletOwner[0], 0);
+        EXPECT_EQ(BulletX[0], 200 - 15);
+        EXPECT_EQ(BulletY[0], 278 - 57);
+        EXPECT_EQ(BulletsFired, 1);
+        EXPECT_EQ(AmmoWeapon2, 4);
+    }
+}
+
 TEST_F(HeroStates, DyingTakesFortyWaitsWithItsSmokeAndBlastsInTheirSteps) {
     Lives = 0, HeroEnergy = 0, HeroState = 9, HeroAnimStep = -1;
     int32_t kinds[4] = {};  // smoke, small/medium, big, out of its steps
