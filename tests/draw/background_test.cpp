@@ -1,10 +1,13 @@
 // The frame's back layers, light pools and screen shake, and the drawing
 // state every routine of the frame hands on.
+#include <iterator>
 #include <tuple>
 
 #include "draw/background.h"
 #include "draw/frame.h"
+#include "draw/rain.h"
 #include "draw_fixture.h"
+#include "shell/manifest.h"
 
 namespace drawtest {
 namespace {
@@ -48,6 +51,64 @@ TEST_F(Layers, Stage1FrameOpensWithItsShakenLayersAndGlowsWithItsPools) {
     EXPECT_EQ(pools[0].blend, BlendLight);
     EXPECT_EQ(pools[0].alpha, 0.3f);
     EXPECT_GT(IndexOf(LightmapImage, 65), IndexOf(StageStripImage, 655));
+}
+
+TEST_F(Layers, TheFrameDrawsItsLayersBackToFront) {
+    // No picture but one of each layer's own, to tell the layers apart.
+    for (int32_t i = 0; i < AssetManifestLength; ++i) {
+        const ManifestEntry& e = AssetManifest[i];
+        if (e.op == ManifestOp::Image || e.op == ManifestOp::Strip) *e.target = 0;
+    }
+    struct Layer {
+        const char* name;
+        int32_t* image;
+    };
+    const Layer layers[] = {{"background", &StageStripImage}, {"shadows", &KestshadowImage},
+                            {"debris", &GlassbreakImage},      {"windows", &WindowImage},
+                            {"blood", &DeflectImage},          {"casings", &ShellsImage},
+                            {"street band", &CollectablesImage}, {"air strike", &FireballImage},
+                            {"hit flash", &HitFlashImage},     {"explosions", &SmokegfxImage},
+                            {"light pools", &LightmapImage},   {"foreground", &Binx3Image},
+                            {"rain", &RainImage},              {"display", &GuntypeiconImage}};
+    for (const Layer& layer : layers) *layer.image = StubImage(layer.name, 200);
+
+    // Stage 2 at x 1400: a window, a pool, a bin in front and rain in view;
+    // something in every table.
+    StageNumber = 2, StageLength = 4800, ScrollColumn = 35, CameraX = -1400, ParallaxF = -1400.0f;
+    HeroX = 1600, HeroLane = 0, HeroFootY = 250, HeroJumpPhase = 2;  // in the air: a blob below him
+    DebrisFrame[0] = 0, DebrisX[0] = 1500, DebrisY[0] = 100;
+    BloodDropAge[0] = 7, BloodDropX[0] = 1500, BloodDropY[0] = 200;
+    ShellCasingKind[0] = 0, ShellCasingSpin[0] = 0, ShellCasingX[0] = 1500, ShellCasingY[0] = 250;
+    PutPickup(0, 0, 1500, 300);
+    AirStrikeActive = 1;
+    HitFlashKind = 0, HitFlashX = 1500, HitFlashY = 100;
+    ExplosionKind[0] = 5, ExplosionFrame[0] = 2, ExplosionX[0] = 1500, ExplosionY[0] = 200;
+    RainDensity = 100;
+    Brightness = 0.2f;
+    DrawFrame();
+    Brightness = 0.0f;
+
+    const std::vector<DrawCall> draws = Draws();
+    auto first = [&](int32_t image) {
+        for (size_t i = 0; i < draws.size(); ++i) {
+            if (draws[i].image == image) return static_cast<int32_t>(i);
+        }
+        return -1;
+    };
+    auto last = [&](int32_t image) {
+        for (size_t i = draws.size(); i-- > 0;) {
+            if (draws[i].image == image) return static_cast<int32_t>(i);
+        }
+        return -1;
+    };
+    for (size_t i = 0; i < std::size(layers); ++i) {
+        EXPECT_GE(first(*layers[i].image), 0) << layers[i].name << " drew nothing";
+        if (i == 0) continue;
+        EXPECT_LT(last(*layers[i - 1].image), first(*layers[i].image)) << layers[i - 1].name << ", then " << layers[i].name;
+    }
+    // The brightness overlay over everything.
+    ASSERT_FALSE(headless::DrawCalls().empty());
+    EXPECT_EQ(headless::DrawCalls().back().op, headless::Op::Fill);
 }
 
 TEST_F(Layers, LiftRideHasItsOwnJoltAndAFixedShaft) {

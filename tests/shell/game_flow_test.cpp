@@ -87,11 +87,34 @@ TEST_F(GameFlow, AGameStartedAtStepSevenPlaysSevenToThirteenAndTheClosingScreens
     EXPECT_EQ(Join(Sections({7, 8, 9, 2, 21, 10, 11}), Closing), AfterStartUp());
 }
 
-TEST_F(GameFlow, EscapeGoesBackToTheTitleAndALostGameShowsGameOverThenResults) {
+TEST_F(GameFlow, GainsCarryToTheNextSectionEscapeGoesBackToTheTitleAndALostGameShowsGameOverThenResults) {
     driver_.taps = {{90}, {90}};  // two games, then quit
     int32_t section = 0;
     auto result = [&] {
         ++section;
+        if (section == 1) {
+            // What the hero gathered in a section goes with him into the next.
+            HeroWeapon = 1, AmmoWeapon1 = 12, AmmoWeapon2 = 34, AmmoWeapon5 = 56;
+            PowerUpCount = 35, FireInterval = 130, BurstMax = 4, DoubleShot = 1;
+            HelmetOn = 0, SpecialReady = 1, SlowCharge = 20, Lives = 5;
+            HeroEnergy = 7, TimeLeft = 3;
+        }
+        if (section == 2) {
+            EXPECT_EQ(HeroWeapon, 1);
+            EXPECT_EQ(AmmoWeapon1, 12);
+            EXPECT_EQ(AmmoWeapon2, 34);
+            EXPECT_EQ(AmmoWeapon5, 56);
+            EXPECT_EQ(PowerUpCount, 35);
+            EXPECT_EQ(FireInterval, 130);
+            EXPECT_EQ(BurstMax, 4);
+            EXPECT_EQ(DoubleShot, 1);
+            EXPECT_EQ(HelmetOn, 0);
+            EXPECT_EQ(SpecialReady, 1);
+            EXPECT_EQ(SlowCharge, 20);
+            EXPECT_EQ(Lives, 5);
+            EXPECT_EQ(HeroEnergy, 100);  // refilled
+            EXPECT_EQ(TimeLeft, 99);
+        }
         if (section == 3) {
             // Leave the first game changed; the next game starts afresh.
             Lives = 0;

@@ -6,6 +6,8 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <string>
 
 #include "headless.h"
 #include "media_internal.h"
@@ -87,7 +89,7 @@ protected:
 };
 std::string StartUp::root_;
 
-TEST_F(StartUp, LoadsEveryFileInManifestOrderUnderItsMaskWithItsOrigin) {
+TEST_F(StartUp, LoadsEveryFileInManifestOrderUnderItsMaskWithItsOriginAndLoopFlag) {
     // The channel slots as start-up left them, at the story's first poll; by
     // then the story's music has taken the place of the music slot's channel.
     std::vector<int32_t> channels;
@@ -138,6 +140,23 @@ TEST_F(StartUp, LoadsEveryFileInManifestOrderUnderItsMaskWithItsOrigin) {
     // Entries no file fills stay 0.
     for (int32_t n : {0, 5, 6, 26, 31, 44, 46}) EXPECT_EQ(SfxSounds[n], 0) << n;
     for (int32_t k : {2, 3, 5, 7, 18}) EXPECT_EQ(EnemyImages[k], 0) << k;
+
+    // Six sounds loop: the title and credits music, the rain, the lift and
+    // the long parts of the stage music. Every sound here lasts 10 ms.
+    const std::set<std::string> looping = {"Data/Audio/Music/Title.ogg",    "Data/Audio/Music/Credits.ogg",
+                                           "Data/Audio/Sfx/Rainatmos.wav",  "Data/Audio/Sfx/Liftloop.wav",
+                                           "Data/Audio/Music/track1_l.ogg", "Data/Audio/Music/track2_l.ogg"};
+    int32_t sounds = 0;
+    for (int32_t i = 0; i < AssetManifestLength; ++i) {
+        const ManifestEntry& e = AssetManifest[i];
+        if (e.op != ManifestOp::Sound) continue;
+        ++sounds;
+        const int32_t channel = PlaySoundOn(*e.target, 0);
+        headless::AdvanceClock(100);
+        EXPECT_EQ(IsChannelPlaying(channel), looping.count(e.path) == 1 ? 1 : 0) << e.path;
+        StopChannel(channel);
+    }
+    EXPECT_GT(sounds, 50);
 }
 
 TEST_F(StartUp, OpensTheWindowSetsDefaultsAndReadsTheSettingsFileAfterThem) {
