@@ -124,7 +124,8 @@ TEST(RealProgram, ShowsLoadingThenReachesTheTitleWithItsTextInPlace) {
     }
     watch::SetPresentHook(nullptr);
     ASSERT_TRUE(g_loading.taken) << "the loading screen never showed";
-    ASSERT_TRUE(g_titlePrompt.taken && g_titleWhole.taken) << "the title never came (or not for long)";
+    ASSERT_TRUE(g_titlePrompt.taken) << "the title never came";
+    ASSERT_TRUE(g_titleWhole.taken) << "the title did not stay for long";
 
     // "LOADING" centred at y 445 on black: its glyphs exactly, nothing else lit.
     Screen loading;

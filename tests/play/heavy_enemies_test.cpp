@@ -363,7 +363,8 @@ TEST_F(HeavyOnMasks, TheSawHurtsTheHeroAndOnlyStrikesInTheArmourWindowDestroyThe
     Put(0, 6, 290, 0, 2);
     EnemyFrame[0] = 17;
     for (int32_t t = 0; t < 40; ++t) CheckHeroHits(), HeroState = 0;
-    EXPECT_TRUE(HeroEnergy < 100 && EnemyHealth[0] == 5);  // swinging he loses nothing by contact
+    EXPECT_LT(HeroEnergy, 100);
+    EXPECT_EQ(EnemyHealth[0], 5);  // swinging he loses nothing by contact
     EnemyState[0] = 0, EnemyFrame[0] = 13;
     CheckHeroHits();
     EXPECT_EQ(EnemyHealth[0], 4);
@@ -381,7 +382,8 @@ TEST_F(HeavyOnMasks, TheSawHurtsTheHeroAndOnlyStrikesInTheArmourWindowDestroyThe
     };
     int32_t outside = 0;
     for (int32_t x = 390; x <= 420; ++x) outside += shootAt(x) && BulletActive[0] == 1;  // flies on
-    EXPECT_TRUE(outside > 0 && EnemyHealth[0] == 6);
+    EXPECT_GT(outside, 0);
+    EXPECT_EQ(EnemyHealth[0], 6);
     for (int32_t strike = 0; strike < 6; ++strike) {
         ASSERT_TRUE(shootAt(EnemyX[0] + 40));
         UpdateRogueCop(0);
@@ -389,7 +391,8 @@ TEST_F(HeavyOnMasks, TheSawHurtsTheHeroAndOnlyStrikesInTheArmourWindowDestroyThe
     }
     EnemyState[0] = 100;  // as the enemy pass sets it
     UpdateRogueCop(0);
-    EXPECT_TRUE(EnemyState[0] == 101 && StageKills == 1);
+    EXPECT_EQ(EnemyState[0], 101);
+    EXPECT_EQ(StageKills, 1);
 }
 
 }  // namespace
