@@ -1,6 +1,7 @@
 // Bullets and the four effects: explosions, falling glass, blood, casings.
 #include <iterator>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "enemy_fixture.h"
@@ -64,6 +65,17 @@ TEST_F(Bullets, TheHundredAndFirstShotIsNotFiredAndCostsNothing) {
 constexpr int32_t StepX[16] = {0, 2, 4, 4, 4, 4, 4, 2, 0, -2, -4, -4, -4, -4, -4, -2};
 constexpr int32_t StepY[16] = {-4, -4, -4, -2, 0, 2, 4, 4, 4, 4, 4, 2, 0, -2, -4, -4};
 
+// A freed slot: every field 0 but the lane, which is expected to hold `lane`.
+void ExpectFreed(int32_t slot, int32_t lane) {
+    EXPECT_EQ(BulletActive[slot], 0);
+    EXPECT_EQ(BulletOwner[slot], 0);
+    EXPECT_EQ(BulletX[slot], 0);
+    EXPECT_EQ(BulletY[slot], 0);
+    EXPECT_EQ(BulletKind[slot], 0);
+    EXPECT_EQ(BulletDir[slot], 0);
+    EXPECT_EQ(BulletLane[slot], lane);
+}
+
 TEST_F(Bullets, SixteenDirectionsAMissileFlyingStraightStepsTwiceAndSlowMotionSkipsFourTicks) {
     for (int32_t dir = 0; dir < 16; ++dir) {
         PutBullet(dir, 0, 300, 300, dir);
@@ -112,13 +124,7 @@ TEST_F(Bullets, EachKindLeavesAtItsOwnBoundsAndLevelFlightNeverThroughTheTop) {
         EXPECT_EQ(BulletActive[i], c.kept ? 1 : 0)
             << "kind " << c.kind << " from screen x " << c.screenX << ", y " << c.y << ", dir " << c.dir;
     }
-    // A dropped bullet keeps nothing, its lane included.
-    EXPECT_EQ(BulletOwner[1], 0);
-    EXPECT_EQ(BulletX[1], 0);
-    EXPECT_EQ(BulletY[1], 0);
-    EXPECT_EQ(BulletLane[1], 0);
-    EXPECT_EQ(BulletKind[1], 0);
-    EXPECT_EQ(BulletDir[1], 0);
+    ExpectFreed(1, 0);  // a dropped bullet keeps nothing, its lane included
 }
 
 TEST_F(Bullets, AGlancingBulletTurnsOneToFourStepsEitherWayAndTheOtherKindsAreRemoved) {
@@ -145,15 +151,10 @@ TEST_F(Bullets, AGlancingBulletTurnsOneToFourStepsEitherWayAndTheOtherKindsAreRe
         PutBullet(1, kind, 300, 200, 4);
         const int32_t state = RandomState();
         RicochetBullet(1);
-        EXPECT_EQ(BulletActive[1], 0) << "kind " << kind;
-        EXPECT_EQ(BulletOwner[1], 0) << "kind " << kind;
-        EXPECT_EQ(BulletX[1], 0) << "kind " << kind;
-        EXPECT_EQ(BulletY[1], 0) << "kind " << kind;
-        EXPECT_EQ(BulletKind[1], 0) << "kind " << kind;
-        EXPECT_EQ(BulletDir[1], 0) << "kind " << kind;
-        EXPECT_EQ(BulletLane[1], 77) << "kind " << kind;  // left as it was
-        EXPECT_EQ(RandomState(), state) << "kind " << kind;
-        EXPECT_EQ(ExplosionKind[0], 0) << "kind " << kind;
+        SCOPED_TRACE("kind " + std::to_string(kind));
+        ExpectFreed(1, 77);  // the lane left as it was
+        EXPECT_EQ(RandomState(), state);
+        EXPECT_EQ(ExplosionKind[0], 0);
     }
     // An explosive round bursts near where it struck, its y offset drawn first.
     int32_t dy = 0, dx = 0;
