@@ -64,8 +64,11 @@ bool SkipInputHit() {
 }
 
 void FadeInScreenMusic(int32_t music, int32_t stepMillis) {
-    MusicChannel = PlaySoundOn(music, 0);
+    // Started paused and let go only once silenced, so not one sample sounds
+    // at full volume before the fade-in.
+    MusicChannel = CueSoundOn(music, 0);
     SetChannelVolume(MusicChannel, 0.0f);
+    ResumeChannel(MusicChannel);
     // The sum of ten steps of 0.1 comes out just above 1: the last step is 0.9.
     for (float volume = 0.0f; volume <= 1.0f; volume += 0.1f) {
         SetChannelVolume(MusicChannel, volume);

@@ -1,5 +1,5 @@
 // Smaller promises of the data: animations that move, tiles that wrap,
-// scenery that supports what is drawn over it, sounds at a common level.
+// scenery that supports what is drawn over it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -145,35 +145,4 @@ TEST(Scenery, SupportsWhatIsDrawnOverIt) {
     // Weapon icons for the weapons that can be shown.
     const media::Image* icons = Need("Data/Graphics/System/Guntypeicon.png");
     for (int c : {0, 1, 2, 5, 6}) EXPECT_GT(CountOn(icons, c), 40) << c;
-}
-
-TEST(Sounds, ShareOneLevelAndNeverClip) {
-    for (int i = 0; i < dg::kFileCount; ++i) {
-        const dg::FileSpec& f = dg::kFiles[i];
-        if (f.kind == dg::FileKind::Png) continue;
-        media::Sound s;
-        ASSERT_TRUE(LoadSound(f, s)) << f.path;
-        int peak = 0, clipped = 0;
-        for (int16_t v : s.samples) {
-            peak = std::max(peak, std::abs(static_cast<int>(v)));
-            clipped += std::abs(static_cast<int>(v)) >= 32767;
-        }
-        if (f.kind == dg::FileKind::Wav) {
-            EXPECT_NEAR(peak, 29200, 300) << f.path;  // about -1 dBFS
-        }
-        EXPECT_LT(clipped, 10) << f.path;
-    }
-    media::Sound rain, lift;
-    ASSERT_TRUE(LoadSound(*Spec("Data/Audio/Sfx/Rainatmos.wav"), rain));
-    ASSERT_TRUE(LoadSound(*Spec("Data/Audio/Sfx/Liftloop.wav"), lift));
-    EXPECT_GE(rain.Frames(), 4 * 44100);
-    EXPECT_LE(rain.Frames(), 8 * 44100);
-    EXPECT_GE(lift.Frames(), 2 * 44100);
-    EXPECT_LE(lift.Frames(), 4 * 44100);
-    // The long stage parts hold whole bars of their intros' tempos (4/4, 32 bars).
-    media::Sound l1, l2;
-    ASSERT_TRUE(LoadSound(*Spec("Data/Audio/Music/track1_l.ogg"), l1));
-    ASSERT_TRUE(LoadSound(*Spec("Data/Audio/Music/track2_l.ogg"), l2));
-    EXPECT_NEAR(static_cast<double>(l1.Frames()) / 44100, 32 * 1.8, 0.02);
-    EXPECT_NEAR(static_cast<double>(l2.Frames()) / 44100, 32 * 30.15 / 16, 0.02);
 }

@@ -11,8 +11,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "data_access.h"
+#include "loudness.h"
 
 using namespace datatest;
 namespace fs = std::filesystem;
@@ -124,7 +126,8 @@ TEST(Pictures, FullScreenAndLightPicturesKeepTheirEdges) {
     EXPECT_EQ(shaft->frameHeight, 592);
 }
 
-TEST(Sounds, EveryFileDecodes) {
+// Every sound decodes, is not silent, never clips and carries no DC offset.
+TEST(Sounds, EveryFileDecodesCleanly) {
     for (const auto kind : {dg::FileKind::Wav, dg::FileKind::Ogg})
         for (const dg::FileSpec* f : Files(kind)) {
             media::Sound s;
@@ -132,9 +135,17 @@ TEST(Sounds, EveryFileDecodes) {
             EXPECT_EQ(s.rate, 44100) << f->path;
             EXPECT_EQ(s.channels, kind == dg::FileKind::Wav ? 1 : 2) << f->path;
             EXPECT_GT(s.Frames(), 0) << f->path;
-            int16_t peak = 0;
-            for (int16_t v : s.samples) peak = std::max<int16_t>(peak, static_cast<int16_t>(std::abs(v)));
-            EXPECT_GT(peak, 8000) << f->path;  // not silent
+            int peak = 0, clipped = 0;
+            std::vector<float> samples(s.samples.size());
+            for (size_t k = 0; k < samples.size(); ++k) {
+                const int v = std::abs(static_cast<int>(s.samples[k]));
+                peak = std::max(peak, v);
+                clipped += v >= 32767;
+                samples[k] = s.samples[k] / 32768.0f;
+            }
+            EXPECT_GT(peak, 2000) << f->path;  // the beeps are the quietest
+            EXPECT_LT(clipped, 10) << f->path;
+            EXPECT_LT(dg::Offset(samples, s.channels), 0.01) << f->path;
         }
 }
 

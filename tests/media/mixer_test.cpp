@@ -141,7 +141,7 @@ TEST_F(Mixer, FreedChannelHandlesStayInert) {
     EXPECT_EQ(PlaySoundOn(loop, 0), 0);
 }
 
-TEST_F(Mixer, PanVolumeAndSaturationInTheMix) {
+TEST_F(Mixer, PanAndVolumeInTheMix) {
     media::SetMixerDriven(true);
     const int32_t sound = Flat(1000, 20000);
     const int32_t ch = PlaySoundOn(sound, 0);
@@ -160,11 +160,78 @@ TEST_F(Mixer, PanVolumeAndSaturationInTheMix) {
     out = Render(100);
     EXPECT_NEAR(out[0], 20000 * 0.5 * std::sqrt(0.5), 1.0);
     EXPECT_EQ(out[0], out[1]);
-    // Three loud channels clip at full scale rather than wrapping around.
-    SetChannelVolume(ch, 1.0f);
+}
+
+// The output stage after the channels are summed: a busy scene is held under
+// full scale without wrapping, a quiet one passes sample for sample.
+TEST_F(Mixer, OutputStageLimitsLoudSumsAndLeavesQuietOnesAlone) {
+    media::SetMixerDriven(true);
+    constexpr double pi = std::numbers::pi;
+    auto sine = [&](const std::string& name, double hz, double amplitude) {
+        std::vector<int16_t> wave(44100);
+        for (int i = 0; i < 44100; ++i)
+            wave[i] = static_cast<int16_t>(std::lround(amplitude * std::sin(i * 2 * pi * hz / 44100)));
+        return std::pair{LoadSoundFile(Write(name, WavBytes(44100, 1, 16, wave)), 1), wave};
+    };
+    const auto [quiet, quietWave] = sine("quiet.wav", 331, 12000);
+    const auto [loud, loudWave] = sine("loud.wav", 220, 30000);
+    auto quietPassesUnchanged = [&] {
+        const int32_t ch = PlaySoundOn(quiet, 0);
+        SetChannelPan(ch, -1.0f);
+        const std::vector<int16_t> out = Render(4000);
+        StopChannel(ch);
+        int changed = 0;
+        for (int i = 0; i < 4000; ++i) changed += out[2 * i] != quietWave[i] || out[2 * i + 1] != 0;
+        return changed;
+    };
+    EXPECT_EQ(quietPassesUnchanged(), 0);
+
+    // Seventeen effects and two music parts at full volume, all in phase,
+    // mixed in the device's 1024-frame buffers for a second.
+    std::vector<int32_t> busy;
+    for (int i = 0; i < 19; ++i) {
+        busy.push_back(PlaySoundOn(loud, 0));
+        SetChannelPan(busy.back(), -0.9f + 0.1f * i);
+    }
+    std::vector<int16_t> out;
+    for (int done = 0; done < 44100; done += 1024) {
+        const std::vector<int16_t> part = Render(std::min(1024, 44100 - done));
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    int longestAtFullScale = 0, run = 0, wrapped = 0, peak = 0;
+    for (size_t k = 0; k < out.size(); ++k) {
+        const int v = out[k];
+        run = (v >= 32767 || v <= -32768) ? run + 1 : 0;
+        longestAtFullScale = std::max(longestAtFullScale, run);
+        peak = std::max(peak, std::abs(v));
+        // Where the wave is clearly off zero, the mix keeps its sign.
+        const int16_t w = loudWave[k / 2];
+        if (std::abs(w) > 3000 && (v > 0) != (w > 0)) ++wrapped;
+    }
+    EXPECT_LE(longestAtFullScale, 3);
+    EXPECT_EQ(wrapped, 0);
+    EXPECT_GT(peak, 28000);  // turned down to just under full scale, not to silence
+
+    // Once the scene quietens, the stage lets the sound through untouched again.
+    for (int32_t ch : busy) StopChannel(ch);
+    Render(44100);
+    EXPECT_EQ(quietPassesUnchanged(), 0);
+}
+
+TEST_F(Mixer, RecordedMixFollowsTheVirtualClock) {
+    headless::RecordMix(true);
+    const int32_t ch = PlaySoundOn(Flat(441, 20000), 0);  // 10 ms
     SetChannelPan(ch, -1.0f);
-    for (int i = 0; i < 2; ++i) SetChannelPan(PlaySoundOn(sound, 0), -1.0f);
-    EXPECT_EQ(Render(10)[0], 32767);
+    // 44.1 frames a millisecond, the tenths carried from step to step.
+    for (int ms = 0; ms < 10; ++ms) headless::AdvanceClock(1);
+    const std::vector<int16_t>& mix = headless::RecordedMix();
+    ASSERT_EQ(mix.size(), 2u * 441);
+    EXPECT_EQ(mix[0], 20000);
+    EXPECT_EQ(mix[2 * 440], 20000);
+    EXPECT_EQ(IsChannelPlaying(ch), 0);  // ended with its last frame
+    headless::AdvanceClock(990);
+    EXPECT_EQ(headless::RecordedMix().size(), 2u * 44100);
+    EXPECT_EQ(headless::RecordedMix().back(), 0);
 }
 
 TEST_F(Mixer, HalfRateTakesTwiceTheFramesAndCueStartsAtTheBeginning) {

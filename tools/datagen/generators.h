@@ -12,7 +12,8 @@ namespace dg {
 
 // Draws a picture into a sheet already laid out with the file's cells.
 using ImageFn = void (*)(Sheet& sheet, Rng& rng);
-// Returns mono samples at 44100 Hz (any level; the writer normalises).
+// Returns mono samples at 44100 Hz (any level: the level is set afterwards,
+// by the sound's class and game volume).
 using WavFn = std::vector<float> (*)(Rng& rng);
 // Returns interleaved stereo samples at 44100 Hz in -1..1.
 using OggFn = std::vector<float> (*)();

@@ -19,6 +19,7 @@
 #include <cairo.h>
 
 #include "contact.h"
+#include "finish.h"
 #include "generators.h"
 #include "manifest.h"
 #include "writers.h"
@@ -121,7 +122,14 @@ int main(int argc, char** argv) {
                     fail("no generator for " + path);
                     continue;
                 }
-                if (!WriteWav(out, it->second(rng))) fail("cannot write " + out);
+                const SoundUse* use = FindSoundUse(path);
+                if (!use) {
+                    fail("no level for " + path);
+                    continue;
+                }
+                std::vector<float> mono = it->second(rng);
+                FinishEffect(mono, *use, f.loop);
+                if (!WriteWav(out, mono)) fail("cannot write " + out);
             } else {
                 auto it = gens.oggs.find(path);
                 if (it == gens.oggs.end()) {

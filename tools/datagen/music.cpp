@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "finish.h"
 #include "generators.h"
 #include "synth.h"
 
@@ -114,8 +115,9 @@ public:
         });
     }
 
-    // Finishes a one-shot piece of `seconds`, ending with a short fade.
-    Stereo OneShot(double seconds, double fadeMs) {
+    // Finishes a one-shot piece of `seconds`, ending with a short fade, at a
+    // gain of `gainDb`.
+    Stereo OneShot(double seconds, double fadeMs, double gainDb) {
         Stereo out(buf_.begin(), buf_.begin() + static_cast<size_t>(Samples(seconds)) * 2);
         size_t frames = out.size() / 2, fade = static_cast<size_t>(Samples(fadeMs / 1000.0));
         for (size_t i = 0; i < fade && i < frames; ++i) {
@@ -123,14 +125,16 @@ public:
             out[(frames - 1 - i) * 2] *= g;
             out[(frames - 1 - i) * 2 + 1] *= g;
         }
-        return Master(out);
+        FinishMusic(out, gainDb, false);
+        return out;
     }
     // Finishes a loop of `seconds`: what rings on past the end is added to the start.
-    Stereo Loop(double seconds) {
+    Stereo Loop(double seconds, double gainDb) {
         size_t frames = static_cast<size_t>(Samples(seconds));
         Stereo out(buf_.begin(), buf_.begin() + frames * 2);
         for (size_t i = frames * 2; i < buf_.size(); ++i) out[i % (frames * 2)] += buf_[i];
-        return Master(out);
+        FinishMusic(out, gainDb, true);
+        return out;
     }
 
 private:
@@ -145,14 +149,6 @@ private:
             buf_[static_cast<size_t>(start + i) * 2 + 1] += static_cast<float>(s * gr);
         }
     }
-    static Stereo Master(Stereo& s) {
-        float peak = 1e-6f;
-        for (float v : s) peak = std::max(peak, std::fabs(v));
-        float g = 0.85f / peak;
-        for (auto& v : s) v = static_cast<float>(std::tanh(v * g * 1.1) / std::tanh(1.1));
-        return s;
-    }
-
     double beat_;
     Rng rng_;
     int len_;
@@ -226,6 +222,14 @@ void Motif(Band& b, double bar, int transpose, double vel, bool bell) {
 }
 
 // --------------------------------------------------------------- pieces
+
+// Each piece's gain, set so it is heard at the music's level; an intro shares
+// its long part's gain, so the two meet at one level.
+constexpr double kTrack1Gain = -11.5;
+constexpr double kTrack2Gain = -10.8;
+constexpr double kTitleGain = -6.7;
+constexpr double kCreditsGain = -3.6;  // played at 0.9
+constexpr double kEndGain = -3.4;
 const std::vector<Chord> kActionA = {{45, true}, {41, false}, {43, false}, {45, true}};  // Am F G Am
 const std::vector<Chord> kActionB = {{38, true}, {46, false}, {48, false}, {45, true}};  // Dm Bb C Am
 
@@ -256,12 +260,12 @@ Stereo Track1Intro() {
     Band b(133.333333, 12.6, 11);
     Track1Bars(b, 0, 7, true);
     b.Kick(28);  // the downbeat the long part takes over
-    return b.OneShot(12.6, 8);
+    return b.OneShot(12.6, 8, kTrack1Gain);
 }
 Stereo Track1Loop() {
     Band b(133.333333, 57.6, 12);
     Track1Bars(b, 0, 32, false);
-    return b.Loop(57.6);
+    return b.Loop(57.6, kTrack1Gain);
 }
 
 // Stage track 2, 127.36 bpm: a 16-bar build, then a 32-bar loop.
@@ -290,12 +294,12 @@ Stereo Track2Intro() {
     Band b(127.36, 30.15, 21);
     Track2Bars(b, 0, 16, true);
     b.Kick(64);
-    return b.OneShot(30.15, 8);
+    return b.OneShot(30.15, 8, kTrack2Gain);
 }
 Stereo Track2Loop() {
     Band b(127.36, 60.3, 22);
     Track2Bars(b, 0, 32, false);
-    return b.Loop(60.3);
+    return b.Loop(60.3, kTrack2Gain);
 }
 
 // Title: brooding, 100 bpm, 24 bars.
@@ -310,7 +314,7 @@ Stereo Title() {
         if (i >= 8 && i % 4 == 0) Motif(b, i, -5, 0.8, false);
         if (i >= 16) Arp(b, i, c, 0.4);
     }
-    return b.Loop(57.6);
+    return b.Loop(57.6, kTitleGain);
 }
 
 // Credits and story: slow, bells over strings, 80 bpm, 20 bars.
@@ -325,7 +329,7 @@ Stereo Credits() {
         for (int k = 0; k < 4; ++k) b.Bell(i * 4 + k, t[k % 3] + (k == 3 ? 12 : 0), 0.35, k % 2 ? 0.4 : -0.4);
         if (i >= 4 && i % 4 == 0) Motif(b, i, -4, 0.7, true);
     }
-    return b.Loop(60.0);
+    return b.Loop(60.0, kCreditsGain);
 }
 
 // The end music: a slow descending line over a low pad, a final low hit.
@@ -343,7 +347,7 @@ Stereo End() {
     }
     b.Boom(13);
     b.Bell(13, 45, 0.6);
-    return b.OneShot(15.0, 300);
+    return b.OneShot(15.0, 300, kEndGain);
 }
 
 }  // namespace

@@ -220,10 +220,10 @@ Wave Weaponpickup(Rng& r) {
     return w;
 }
 
-Wave Fireberretta(Rng& r) { return Shot(r, 0.28, 5000, 0.02, 150, 0.05, 0.07, 0.3); }
-Wave Fireuzi(Rng& r) { return Shot(r, 0.34, 8000, 0.015, 180, 0.04, 0.11, 0.45); }
-Wave Kestgun(Rng& r) { return Shot(r, 0.11, 4500, 0.025, 120, 0.035, 0, 0); }
-Wave Firemagnum(Rng& r) { return Shot(r, 0.38, 3500, 0.05, 80, 0.09, 0.08, 0.3); }
+Wave Fireberretta(Rng& r) { return Shot(r, 0.28, 5000, 0.035, 150, 0.07, 0.07, 0.45); }
+Wave Fireuzi(Rng& r) { return Shot(r, 0.34, 8000, 0.03, 180, 0.07, 0.11, 0.6); }
+Wave Kestgun(Rng& r) { return Shot(r, 0.11, 4500, 0.045, 120, 0.06, 0, 0); }
+Wave Firemagnum(Rng& r) { return Shot(r, 0.38, 3500, 0.07, 80, 0.12, 0.08, 0.3); }
 
 Wave Fire770uzi(Rng& r) {
     Wave w(Samples(0.3));
@@ -305,8 +305,8 @@ Wave Ricochet2(Rng& r) { return Ricochet(r, 0.32, true); }
 
 Wave Bloodhit(Rng& r) {
     Wave w(Samples(0.13));
-    MixInto(w, NoiseBurst(r, 0.06, 900, 0.015), 0, 1.0);
-    MixInto(w, Thump(0.08, 180, 90, 0.02), 0, 0.7);
+    MixInto(w, NoiseBurst(r, 0.06, 900, 0.03), 0, 1.0);
+    MixInto(w, Thump(0.08, 180, 90, 0.035), 0, 0.7);
     Osc o;
     for (size_t i = Samples(0.03); i < w.size(); ++i) {
         double t = i / kRate - 0.03;
@@ -378,8 +378,8 @@ Wave Breakglass(Rng& r) {
 
 Wave WalkerStep(Rng& r, double pitch) {
     Wave w(Samples(0.16));
-    MixInto(w, Thump(0.06, 220 * pitch, 110 * pitch, 0.015), 0, 0.8);
-    Wave scuff = NoiseBurst(r, 0.12, 3000 * pitch, 0.03);
+    MixInto(w, Thump(0.06, 220 * pitch, 110 * pitch, 0.025), 0, 0.8);
+    Wave scuff = NoiseBurst(r, 0.12, 3000 * pitch, 0.05);
     MixInto(w, scuff, Samples(0.01), 0.5);
     MixInto(w, NoiseBurst(r, 0.01, 8000, 0.002), 0, 0.6);
     w.resize(Samples(0.16));
@@ -479,7 +479,8 @@ Wave Chainattack(Rng& r) {
     for (size_t i = 0; i < w.size(); ++i) {
         double t = i / kRate, k = t / 0.72;
         double f = 130 + 30 * k;
-        double s = 0.6 * o.Square(f, 0.3) + 0.3 * o2.Saw(f * 2.01) + 0.5 * bp.Run(Noise(r));
+        // The narrow pulse is centred on zero: it carries no offset.
+        double s = 0.6 * (o.Square(f, 0.3) + 0.4) + 0.3 * o2.Saw(f * 2.01) + 0.5 * bp.Run(Noise(r));
         w[i] = static_cast<float>(SoftClip(s * 1.8) * Ahr(t, 0.03, 0.5, 0.19));
     }
     FadeEdges(w, 1, 20);

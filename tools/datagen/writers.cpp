@@ -49,9 +49,6 @@ static void Put32(std::vector<uint8_t>& b, uint32_t v) {
 
 bool WriteWav(const std::string& path, const std::vector<float>& mono) {
     MakeParentDirs(path);
-    float peak = 1e-9f;
-    for (float s : mono) peak = std::max(peak, std::fabs(s));
-    const float gain = 0.891f / peak;  // -1 dBFS
     std::vector<uint8_t> b;
     const uint32_t data = static_cast<uint32_t>(mono.size() * 2);
     b.insert(b.end(), {'R', 'I', 'F', 'F'});
@@ -67,7 +64,7 @@ bool WriteWav(const std::string& path, const std::vector<float>& mono) {
     b.insert(b.end(), {'d', 'a', 't', 'a'});
     Put32(b, data);
     for (float s : mono) {
-        long v = std::lround(s * gain * 32767.0f);
+        long v = std::lround(s * 32767.0f);
         Put16(b, static_cast<uint16_t>(static_cast<int16_t>(std::clamp(v, -32767l, 32767l))));
     }
     FILE* f = std::fopen(path.c_str(), "wb");

@@ -13,7 +13,8 @@ void MakeParentDirs(const std::string& path);
 
 bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);
 
-// Samples in -1..1 at 44100 Hz; scaled so the peak sits at about -1 dBFS.
+// Samples in -1..1 at 44100 Hz, written as they are (anything beyond full
+// scale is cut off).
 bool WriteWav(const std::string& path, const std::vector<float>& mono);
 
 // Interleaved stereo samples in -1..1 at 44100 Hz.

@@ -3,6 +3,7 @@
 // JSON. A program for tests, benchmarks and developers; not part of the game.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -33,12 +34,14 @@ const char* const Usage =
     "  --ticks-per-pass N   ticks each wait for the tick timer returns (default 1)\n"
     "  --dump LIST          also print the state after these passes (e.g. 1,100,500)\n"
     "  --max-ms MS          stop once MS of virtual time have passed\n"
-    "  --device N           control device of a --stage game: 0 keyboard, 1 joystick\n";
+    "  --device N           control device of a --stage game: 0 keyboard, 1 joystick\n"
+    "  --audio FILE         also write what the mixer plays as a 16-bit stereo WAV\n";
 
 struct Options : ToolOptions {
     int32_t clock = 1000;
     int32_t ticksPerPass = 1;
     int64_t maxMs = 0;  // 0: no limit
+    std::string audio;  // --audio FILE: the recorded mix
 };
 
 // Thrown from the hooks to end the run.
@@ -106,6 +109,27 @@ void OnStagePass(int32_t point, int32_t pass) {
     }
 }
 
+// The recorded mix as a 44100 Hz 16-bit stereo WAV file.
+bool WriteMix(const std::string& path, const std::vector<int16_t>& mix) {
+    std::string bytes;
+    auto put = [&bytes](uint32_t v, int count) {
+        for (int i = 0; i < count; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    const uint32_t data = static_cast<uint32_t>(mix.size() * 2);
+    bytes += "RIFF";
+    put(36 + data, 4);
+    bytes += "WAVEfmt ";
+    for (auto [value, count] : {std::pair<uint32_t, int>{16, 4}, {1, 2}, {2, 2}, {44100, 4}, {44100 * 4, 4}, {4, 2}, {16, 2}})
+        put(value, count);
+    bytes += "data";
+    put(data, 4);
+    for (int16_t v : mix) put(static_cast<uint16_t>(v), 2);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
 bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
     ArgReader args(argc, argv);
     while (args.Next()) {
@@ -126,6 +150,8 @@ bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
             opt->ticksPerPass = static_cast<int32_t>(n);
         } else if (arg == "--max-ms") {
             ok = args.Number(&opt->maxMs, 1, INT32_MAX);
+        } else if (arg == "--audio") {
+            ok = args.Value(&opt->audio);
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
             std::exit(0);
@@ -166,6 +192,8 @@ int main(int argc, char** argv) {
         }
         g.timeline.Set(events);
     }
+    // The data folder becomes the working directory: the output path is taken first.
+    if (!g.opt.audio.empty()) g.opt.audio = std::filesystem::absolute(g.opt.audio).string();
     if (!EnterDataFolder(g.opt.data, &error)) {
         std::fprintf(stderr, "headless_runner: %s\n", error.c_str());
         return 1;
@@ -176,6 +204,7 @@ int main(int argc, char** argv) {
     headless::SetTicksPerWait(g.opt.ticksPerPass);
     headless::SetPollHook(OnPoll);
     StageLoopHook = OnStagePass;
+    if (!g.opt.audio.empty()) headless::RecordMix(true);
 
     int status = 0;
     std::string reason;
@@ -205,5 +234,9 @@ int main(int argc, char** argv) {
     StageLoopHook = nullptr;
     headless::SetPollHook(nullptr);
     Dump(reason);
+    if (!g.opt.audio.empty() && !WriteMix(g.opt.audio, headless::RecordedMix())) {
+        std::fprintf(stderr, "headless_runner: cannot write %s\n", g.opt.audio.c_str());
+        status = 1;
+    }
     return status;
 }

@@ -32,6 +32,43 @@ struct Channel {
     double position = 0.0;  // in frames of the sound
 };
 
+// The output stage's limiter: the summed channels pass unchanged while their
+// peaks stay under the ceiling. A louder frame turns the gain down at once to
+// what brings it to the ceiling (both sides alike, so the stereo image holds);
+// the gain is held a little, then comes back up smoothly. So a busy scene
+// never hard-clips or wraps, and a quiet one is not touched.
+struct Limiter {
+    static constexpr float Ceiling = 30000.0f;           // about -0.8 dBFS
+    static constexpr int32_t HoldFrames = MixRate / 50;  // 20 ms
+    // Each frame the cut shrinks by this factor (a time constant of 80 ms);
+    // below a ten-thousandth it is gone.
+    static constexpr float Keep = 1.0f - 1.0f / (0.08f * MixRate);
+    float cut = 0.0f;  // the gain is 1 - cut
+    int32_t hold = 0;
+
+    void Run(const float* in, int16_t* out, int32_t frames) {
+        for (int32_t i = 0; i < frames; ++i) {
+            const float left = in[2 * i], right = in[2 * i + 1];
+            const float peak = std::max(std::fabs(left), std::fabs(right));
+            if (peak * (1.0f - cut) > Ceiling) {
+                cut = 1.0f - Ceiling / peak;
+                hold = HoldFrames;
+            } else if (hold > 0) {
+                --hold;
+            } else if (cut > 0.0f) {
+                cut *= Keep;
+                if (cut < 1e-4f) cut = 0.0f;
+            }
+            const float gain = 1.0f - cut;
+            out[2 * i] = ToSample(left * gain);
+            out[2 * i + 1] = ToSample(right * gain);
+        }
+    }
+    static int16_t ToSample(float v) {
+        return static_cast<int16_t>(std::clamp(std::nearbyint(v), -32768.0f, 32767.0f));
+    }
+};
+
 struct Mixer {
     std::mutex lock;
     std::unordered_map<int32_t, std::unique_ptr<Sound>> sounds;
@@ -45,6 +82,7 @@ struct Mixer {
     int32_t lastAdvance = 0;
     int64_t tenthsCarry = 0;  // fraction of an output frame, in tenths
     std::vector<float> mixBuffer;
+    Limiter limiter;
 };
 
 // Never destroyed: the audio thread may still pull a mix while the process
@@ -224,10 +262,7 @@ void MixAudio(int16_t* out, int32_t frames) {
             it = m.channels.erase(it);
         }
     }
-    for (size_t i = 0; i < acc.size(); ++i) {
-        const float v = std::nearbyint(acc[i]);
-        out[i] = static_cast<int16_t>(std::clamp(v, -32768.0f, 32767.0f));
-    }
+    m.limiter.Run(acc.data(), out, frames);
 }
 
 void SetMixerDriven(bool driven) {
@@ -282,6 +317,7 @@ void ResetMixer() {
     m.clockStarted = false;
     m.lastAdvance = 0;
     m.tenthsCarry = 0;
+    m.limiter = Limiter{};
 }
 
 std::mutex& MixerLock() { return State().lock; }

@@ -1,7 +1,8 @@
 // The headless backend: the same media API with no window, no sound device and
 // no real time. The clock is virtual and moves only when the game sleeps,
 // presents a paced frame or waits for a tick; input comes from a script;
-// drawing calls are recorded; the mixer is silent but keeps its channels.
+// drawing calls are recorded; the mixer is silent but keeps its channels
+// (or, for measuring, records what it would play).
 #include "headless.h"
 
 #include <cstdio>
@@ -37,8 +38,28 @@ struct State {
     bool paceStarted = false;
     std::unordered_map<int32_t, Timer> timers;
     bool inHook = false;
+    // RecordMix: the mix so far, and up to which clock reading it reaches.
+    bool recordMix = false;
+    std::vector<int16_t> mix;
+    uint32_t mixedTo = 0;
+    int64_t mixTenths = 0;  // fraction of an output frame, in tenths
 };
 State g;
+
+// While the mix is recorded, every move of the clock mixes the frames it
+// covers: 44.1 a millisecond, the fraction carried.
+void MixUpToClock() {
+    if (!g.recordMix) return;
+    const uint32_t ms = g.clock - g.mixedTo;
+    g.mixedTo = g.clock;
+    if (ms == 0 || ms > 0x7FFFFFFFu) return;  // a clock set back mixes nothing
+    const int64_t tenths = g.mixTenths + static_cast<int64_t>(ms) * (media::MixRate / 100);
+    g.mixTenths = tenths % 10;
+    const int64_t frames = tenths / 10;
+    const size_t at = g.mix.size();
+    g.mix.resize(at + 2 * static_cast<size_t>(frames));
+    media::MixAudio(g.mix.data() + at, static_cast<int32_t>(frames));
+}
 
 std::unique_ptr<media::Image> SynthesiseImage(const std::string&, int32_t cellWidth, int32_t cellHeight,
                                               int32_t cellCount) {
@@ -105,7 +126,17 @@ void SetClock(int32_t ms) { g.clock = static_cast<uint32_t>(ms); }
 int32_t Clock() { return static_cast<int32_t>(g.clock); }
 void AdvanceClock(int32_t ms) {
     if (ms > 0) g.clock += static_cast<uint32_t>(ms);
+    MixUpToClock();
 }
+
+void RecordMix(bool on) {
+    media::SetMixerDriven(on);
+    g.recordMix = on;
+    g.mix.clear();
+    g.mixedTo = g.clock;
+    g.mixTenths = 0;
+}
+const std::vector<int16_t>& RecordedMix() { return g.mix; }
 void SetTicksPerWait(int32_t n) { g.ticksPerWait = n < 0 ? 0 : n; }
 
 void SetKey(int32_t key, bool down) { media::KeyEvent(key, down); }
@@ -239,6 +270,7 @@ int32_t WaitTick(int32_t timer) {
         const int64_t total = t.consumed + want;
         const int64_t ms = (total * 1000 + t.hertz - 1) / t.hertz;
         g.clock = static_cast<uint32_t>(t.created) + static_cast<uint32_t>(ms);
+        headless::MixUpToClock();
     }
     const int64_t due = headless::TicksDue(t);
     t.consumed += due;

@@ -31,6 +31,12 @@ void AdvanceClock(int32_t ms);
 // least one). With n > 0 the clock is moved on until n ticks are due.
 void SetTicksPerWait(int32_t n);
 
+// ---- sound: the mix the game would play, recorded as the virtual clock
+// moves (for measuring levels). While on, the mixer is driven by the clock's
+// moves instead of catching up silently.
+void RecordMix(bool on);
+const std::vector<int16_t>& RecordedMix();  // interleaved L, R at 44100 Hz
+
 // ---- scripted input
 void SetKey(int32_t key, bool down);  // a down that was up counts a press
 void TapKey(int32_t key);             // press and release: one press counted
