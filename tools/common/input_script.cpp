@@ -107,3 +107,19 @@ bool InputTimeline::StallPoll() {
     }
     return true;
 }
+
+void WalkAndFire(int64_t pass, void (*key)(int32_t vk, bool down)) {
+    constexpr int32_t Up = 38, Right = 39, Down = 40, Fire = 90;
+    if (pass == 30) key(Right, true);
+    if (pass % 12 == 0) {
+        key(Fire, true);
+        key(Fire, false);
+    }
+    switch (pass % 500) {
+        case 250: key(Up, true); break;
+        case 280: key(Up, false); break;
+        case 400: key(Down, true); break;
+        case 430: key(Down, false); break;
+        default: break;
+    }
+}

@@ -67,3 +67,9 @@ private:
     int64_t stalledPolls_ = 0;
     int64_t hopelessPolls_ = 0;
 };
+
+// A player's hands for benchmarks and long tests, with the first control
+// layout: from pass 30 the walk key ahead is held; fire is tapped every 12th
+// pass; in every 500 passes one lane up (250..280) and one down (400..430).
+// Calls `key` with what changes at this pass.
+void WalkAndFire(int64_t pass, void (*key)(int32_t vk, bool down));

@@ -35,13 +35,46 @@ const char* const Usage =
     "  --dump LIST          also print the state after these passes (e.g. 1,100,500)\n"
     "  --max-ms MS          stop once MS of virtual time have passed\n"
     "  --device N           control device of a --stage game: 0 keyboard, 1 joystick\n"
-    "  --audio FILE         also write what the mixer plays as a 16-bit stereo WAV\n";
+    "  --audio FILE         also write what the mixer plays as a 16-bit stereo WAV\n"
+    "  --digest             also print a digest of every draw and of the random state\n"
+    "                       after every pass\n";
 
 struct Options : ToolOptions {
     int32_t clock = 1000;
     int32_t ticksPerPass = 1;
     int64_t maxMs = 0;  // 0: no limit
     std::string audio;  // --audio FILE: the recorded mix
+    bool digest = false;
+};
+
+// FNV-1a over every recorded drawing call (all its fields) and the random
+// state at the end of every pass: two runs that draw differently in any way
+// get different digests.
+class DrawDigest {
+public:
+    void AddRecordedCalls() {
+        for (const headless::DrawCall& c : headless::DrawCalls()) {
+            Add(static_cast<int32_t>(c.op));
+            Bytes(c.path.data(), c.path.size());
+            for (int32_t v : {c.frame, c.r, c.g, c.b, c.blend, c.clipX, c.clipY, c.clipWidth, c.clipHeight,
+                              c.sync, c.time}) {
+                Add(v);
+            }
+            for (float v : {c.x, c.y, c.width, c.height, c.alpha, c.scaleX, c.scaleY, c.rotation}) {
+                Bytes(&v, sizeof v);
+            }
+        }
+        headless::ClearDrawCalls();
+    }
+    void Add(int32_t v) { Bytes(&v, sizeof v); }
+    uint64_t Value() const { return value_; }
+
+private:
+    void Bytes(const void* data, size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < size; ++i) value_ = (value_ ^ bytes[i]) * 1099511628211ull;
+    }
+    uint64_t value_ = 14695981039346656037ull;
 };
 
 // Thrown from the hooks to end the run.
@@ -70,6 +103,7 @@ struct Run {
     InputTimeline timeline{ApplyInputEvent};
     int64_t totalPasses = 0;
     int64_t sectionPass = 0;
+    DrawDigest digest;
 };
 Run g;
 
@@ -103,6 +137,10 @@ void OnStagePass(int32_t point, int32_t pass) {
         g.timeline.HoldAfterDraw();
     } else if (point == StagePassEnd) {
         g.timeline.ReleaseHold();
+        if (g.opt.digest) {
+            g.digest.AddRecordedCalls();
+            g.digest.Add(RandomState());
+        }
         if (g.opt.dumps.count(g.totalPasses)) Dump("pass");
         if (g.opt.passes > 0 && g.totalPasses >= g.opt.passes) throw RunnerStop{"passes"};
         CheckTimeLimit();
@@ -152,6 +190,8 @@ bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
             ok = args.Number(&opt->maxMs, 1, INT32_MAX);
         } else if (arg == "--audio") {
             ok = args.Value(&opt->audio);
+        } else if (arg == "--digest") {
+            opt->digest = true;
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
             std::exit(0);
@@ -200,7 +240,7 @@ int main(int argc, char** argv) {
     }
 
     headless::Reset(g.opt.clock);
-    headless::SetRecordDrawing(false);
+    headless::SetRecordDrawing(g.opt.digest);
     headless::SetTicksPerWait(g.opt.ticksPerPass);
     headless::SetPollHook(OnPoll);
     StageLoopHook = OnStagePass;
@@ -234,6 +274,10 @@ int main(int argc, char** argv) {
     StageLoopHook = nullptr;
     headless::SetPollHook(nullptr);
     Dump(reason);
+    if (g.opt.digest) {
+        g.digest.AddRecordedCalls();
+        std::printf("{\"drawDigest\":\"%016llx\"}\n", static_cast<unsigned long long>(g.digest.Value()));
+    }
     if (!g.opt.audio.empty() && !WriteMix(g.opt.audio, headless::RecordedMix())) {
         std::fprintf(stderr, "headless_runner: cannot write %s\n", g.opt.audio.c_str());
         status = 1;
