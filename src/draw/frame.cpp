@@ -1,6 +1,8 @@
 // The frame's layer order and the street band in depth order.
 #include "draw/frame.h"
 
+#include <algorithm>
+
 #include "draw/background.h"
 #include "draw/effects.h"
 #include "draw/foreground.h"
@@ -86,11 +88,106 @@ int32_t PickupFrame(int32_t kind) {
     return kFrameByKind[kind];
 }
 
-void DrawEnemiesAtDepth(int32_t key) {
-    for (int32_t slot = 0; slot < EnemySlots; ++slot) {
+// The street band's members of one frame, grouped by depth key: per table,
+// the first slot at each key and, per slot, the next slot at the same key, in
+// slot order (-1 ends a list). The walk over the keys then visits only the
+// members it draws, in the order a test of every slot at every key would.
+constexpr int32_t kKeyCount = kLastKey - kFirstKey + 1;
+constexpr int16_t kNone = -1;
+
+template <int32_t Slots>
+struct KeyLists {
+    int16_t first[kKeyCount];
+    int16_t next[Slots];
+
+    void Clear() { std::fill(first, first + kKeyCount, kNone); }
+    // Slots go in from the last to the first, so that each list runs in slot order.
+    void Add(int32_t key, int32_t slot) {
+        next[slot] = first[key - kFirstKey];
+        first[key - kFirstKey] = static_cast<int16_t>(slot);
+    }
+    int32_t At(int32_t key) const { return key < kFirstKey || key > kLastKey ? kNone : first[key - kFirstKey]; }
+};
+
+struct BandIndex {
+    KeyLists<EnemySlots> enemies;
+    KeyLists<CorpseSlots> corpses;
+    KeyLists<PickupSlots> pickups;
+    KeyLists<PropSlots> props;
+    KeyLists<BulletSlots> bullets;
+    bool occupied[kKeyCount];  // some member of some table at this key
+};
+BandIndex band;
+
+bool InBand(int32_t key) { return key >= kFirstKey && key <= kLastKey; }
+
+void IndexEnemies() {
+    band.enemies.Clear();
+    for (int32_t slot = EnemySlots - 1; slot >= 0; --slot) {
         const int32_t kind = EnemyKind[slot];
-        if (kind < 0 || EnemyLane[slot] != key) continue;
-        if (kind >= EnemyImageCount) continue;
+        if (kind < 0 || kind >= EnemyImageCount || !InBand(EnemyLane[slot])) continue;
+        band.enemies.Add(EnemyLane[slot], slot);
+        band.occupied[EnemyLane[slot] - kFirstKey] = true;
+    }
+}
+
+void IndexCorpses() {
+    band.corpses.Clear();
+    for (int32_t slot = CorpseSlots - 1; slot >= 0; --slot) {
+        const int32_t kind = CorpseKind[slot];
+        if (kind < 0 || kind >= EnemyImageCount) continue;
+        const int32_t key = CorpseDepthKey(slot);
+        if (!InBand(key)) continue;
+        band.corpses.Add(key, slot);
+        band.occupied[key - kFirstKey] = true;
+    }
+}
+
+void IndexPickups() {
+    band.pickups.Clear();
+    for (int32_t slot = PickupSlots - 1; slot >= 0; --slot) {
+        if (PickupKind[slot] < 0) continue;
+        const int32_t key = PickupDrawValue(slot) - 271;
+        if (!InBand(key)) continue;
+        band.pickups.Add(key, slot);
+        band.occupied[key - kFirstKey] = true;
+    }
+}
+
+void IndexProps() {
+    band.props.Clear();
+    for (int32_t slot = PropSlots - 1; slot >= 0; --slot) {
+        if (PropFrame[slot] < 0) continue;
+        const int32_t key = PropDrawValue(slot) - 271;
+        if (!InBand(key)) continue;
+        band.props.Add(key, slot);
+        band.occupied[key - kFirstKey] = true;
+    }
+}
+
+void IndexBullets() {
+    band.bullets.Clear();
+    for (int32_t slot = BulletSlots - 1; slot >= 0; --slot) {
+        if (BulletActive[slot] != 1) continue;
+        const int32_t key = BulletDrawValue(slot) - 394;
+        band.bullets.Add(key, slot);  // always within the band: the catch-alls take the rest
+        band.occupied[key - kFirstKey] = true;
+    }
+}
+
+void IndexBand() {
+    std::fill(band.occupied, band.occupied + kKeyCount, false);
+    IndexEnemies();
+    IndexCorpses();
+    IndexPickups();
+    IndexProps();
+    IndexBullets();
+    if (InBand(HeroLane)) band.occupied[HeroLane - kFirstKey] = true;
+}
+
+void DrawEnemiesAtDepth(int32_t key) {
+    for (int32_t slot = band.enemies.At(key); slot != kNone; slot = band.enemies.next[slot]) {
+        const int32_t kind = EnemyKind[slot];
         const int32_t frame = EnemyFrame[slot];
         const float x = ScreenX(EnemyX[slot]);
         const int32_t y = EnemyY[slot] + EnemyLane[slot];
@@ -106,6 +203,70 @@ void DrawEnemiesAtDepth(int32_t key) {
         const int32_t look = kind == 1 ? StreetGunmanLook(slot) : 0;
         DrawImageFrame(EnemyImages[kind], x, FloorY(y), frame + look);
     }
+}
+
+// Each table's members at one key, from the index.
+void DrawCorpseList(int32_t key) {
+    // Corpses are dimmed; off-screen ones are simply clipped. Their frame
+    // already holds the gunman's look.
+    SetDrawColour(150, 150, 150);
+    for (int32_t slot = band.corpses.At(key); slot != kNone; slot = band.corpses.next[slot]) {
+        DrawImageFrame(EnemyImages[CorpseKind[slot]], ScreenX(CorpseX[slot]), FloorY(CorpseY[slot]), CorpseFrame[slot]);
+    }
+    SetDrawColour(255, 255, 255);
+}
+
+void DrawPickupList(int32_t key) {
+    SetClipRect(0, 0, 640, 480);
+    for (int32_t slot = band.pickups.At(key); slot != kNone; slot = band.pickups.next[slot]) {
+        const int32_t sx = PickupX[slot] + CameraX;
+        if (sx <= -30 || sx >= 690) continue;
+        const int32_t frame = PickupFrame(PickupKind[slot]);
+        if (frame < 0) continue;
+        DrawImageFrame(CollectablesImage, static_cast<float>(sx), FloorY(PickupY[slot]), frame);
+    }
+    SetClipRect(0, 0, 640, 480);
+}
+
+void DrawPropList(int32_t key) {
+    SetClipRect(0, 0, 640, 480);
+    for (int32_t slot = band.props.At(key); slot != kNone; slot = band.props.next[slot]) {
+        const int32_t sx = PropX[slot] + CameraX;
+        if (sx <= -60 || sx >= 641) continue;
+        DrawImageFrame(DestructablesImage, static_cast<float>(sx), FloorY(PropY[slot]), PropFrame[slot]);
+    }
+    SetClipRect(0, 0, 640, 480);
+}
+
+void DrawBulletList(int32_t key) {
+    SetBlendMode(BlendLight);
+    SetClipRect(0, 0, 640, 480);
+    for (int32_t slot = band.bullets.At(key); slot != kNone; slot = band.bullets.next[slot]) {
+        const float x = ScreenX(BulletX[slot]);
+        if (BulletKind[slot] == 2) {
+            // A missile's flame flickers between two cells, rolled anew at
+            // every drawing; its direction picks up, down or sideways.
+            const int32_t dir = BulletDir[slot];
+            const int32_t heading = dir <= 0 ? 0 : (dir <= 7 ? 4 : 2);
+            const int32_t flicker = RandomInt(0, 1);
+            DrawImageFrame(MissileImage, x, static_cast<float>(BulletY[slot] + ScreenShake + 56), flicker + heading);
+        } else {
+            int32_t offset = 0;
+            if (BulletKind[slot] == 1) offset = 16;
+            if (BulletKind[slot] == 4) offset = 48;
+            DrawImageFrame(BulletsImage, x, FloorY(BulletY[slot]), BulletDir[slot] + offset);
+        }
+    }
+    SetBlendMode(BlendMask);
+    SetClipRect(0, 0, 640, 480);
+}
+
+// The drawing state a key with no members leaves behind it.
+void PassEmptyKeys() {
+    SetBlendMode(BlendMask);
+    SetDrawAlpha(1.0f);
+    SetDrawColour(255, 255, 255);
+    SetClipRect(0, 0, 640, 480);
 }
 
 }  // namespace
@@ -135,80 +296,51 @@ void DrawFrame() {
 }
 
 void DrawActorsByDepth() {
+    // Drawing the hero writes none of what places a member, so one index
+    // serves the whole walk.
+    IndexBand();
     SetClipRect(0, 0, 640, 480);
+    bool skipped = false;
     for (int32_t key = kFirstKey; key <= kLastKey; ++key) {
+        if (!band.occupied[key - kFirstKey]) {
+            skipped = true;
+            continue;
+        }
+        if (skipped) PassEmptyKeys();
+        skipped = false;
         DrawEnemiesAtDepth(key);
         SetBlendMode(BlendMask);
         SetDrawAlpha(1.0f);
-        DrawCorpsesAtDepth(key);
+        DrawCorpseList(key);
         // The hero (with his flying helmet and muzzle flash) is drawn only
         // while his lane lies within the band.
         if (HeroLane == key) DrawHero();
-        DrawPickupsAtDepth(key + 271);
-        DrawDestructablesAtDepth(key + 271);
-        DrawBulletsAtDepth(key + 394);
+        DrawPickupList(key);
+        DrawPropList(key);
+        DrawBulletList(key);
     }
+    if (skipped) PassEmptyKeys();
     SetClipRect(0, 0, 640, 480);
     SetBlendMode(BlendMask);
     SetDrawAlpha(1.0f);
 }
 
 void DrawCorpsesAtDepth(int32_t key) {
-    // Corpses are dimmed; off-screen ones are simply clipped. Their frame
-    // already holds the gunman's look.
-    SetDrawColour(150, 150, 150);
-    for (int32_t slot = 0; slot < CorpseSlots; ++slot) {
-        const int32_t kind = CorpseKind[slot];
-        if (kind < 0 || kind >= EnemyImageCount || CorpseDepthKey(slot) != key) continue;
-        DrawImageFrame(EnemyImages[kind], ScreenX(CorpseX[slot]), FloorY(CorpseY[slot]), CorpseFrame[slot]);
-    }
-    SetDrawColour(255, 255, 255);
+    IndexCorpses();
+    DrawCorpseList(key);
 }
 
 void DrawPickupsAtDepth(int32_t value) {
-    SetClipRect(0, 0, 640, 480);
-    for (int32_t slot = 0; slot < PickupSlots; ++slot) {
-        if (PickupKind[slot] < 0 || PickupDrawValue(slot) != value) continue;
-        const int32_t sx = PickupX[slot] + CameraX;
-        if (sx <= -30 || sx >= 690) continue;
-        const int32_t frame = PickupFrame(PickupKind[slot]);
-        if (frame < 0) continue;
-        DrawImageFrame(CollectablesImage, static_cast<float>(sx), FloorY(PickupY[slot]), frame);
-    }
-    SetClipRect(0, 0, 640, 480);
+    IndexPickups();
+    DrawPickupList(value - 271);
 }
 
 void DrawDestructablesAtDepth(int32_t value) {
-    SetClipRect(0, 0, 640, 480);
-    for (int32_t slot = 0; slot < PropSlots; ++slot) {
-        if (PropFrame[slot] < 0 || PropDrawValue(slot) != value) continue;
-        const int32_t sx = PropX[slot] + CameraX;
-        if (sx <= -60 || sx >= 641) continue;
-        DrawImageFrame(DestructablesImage, static_cast<float>(sx), FloorY(PropY[slot]), PropFrame[slot]);
-    }
-    SetClipRect(0, 0, 640, 480);
+    IndexProps();
+    DrawPropList(value - 271);
 }
 
 void DrawBulletsAtDepth(int32_t value) {
-    SetBlendMode(BlendLight);
-    SetClipRect(0, 0, 640, 480);
-    for (int32_t slot = 0; slot < BulletSlots; ++slot) {
-        if (BulletActive[slot] != 1 || BulletDrawValue(slot) != value) continue;
-        const float x = ScreenX(BulletX[slot]);
-        if (BulletKind[slot] == 2) {
-            // A missile's flame flickers between two cells, rolled anew at
-            // every drawing; its direction picks up, down or sideways.
-            const int32_t dir = BulletDir[slot];
-            const int32_t heading = dir <= 0 ? 0 : (dir <= 7 ? 4 : 2);
-            const int32_t flicker = RandomInt(0, 1);
-            DrawImageFrame(MissileImage, x, static_cast<float>(BulletY[slot] + ScreenShake + 56), flicker + heading);
-        } else {
-            int32_t offset = 0;
-            if (BulletKind[slot] == 1) offset = 16;
-            if (BulletKind[slot] == 4) offset = 48;
-            DrawImageFrame(BulletsImage, x, FloorY(BulletY[slot]), BulletDir[slot] + offset);
-        }
-    }
-    SetBlendMode(BlendMask);
-    SetClipRect(0, 0, 640, 480);
+    IndexBullets();
+    DrawBulletList(value - 394);
 }

@@ -47,12 +47,15 @@ void DrawRain() {
     RainPhase += 1;
     if (RainPhase > 7) RainPhase = 0;
 
-    // Every cell of the 8-pixel grid rolls its drop and its chance, drawn or not.
+    // Every cell of the 8-pixel grid rolls its drop and its chance, drawn or
+    // not; a row at a time, a drop shows where its chance came out 0.
+    constexpr int32_t kColumns = 640 / 8 + 1;
+    int32_t hits[kColumns];
+    int32_t drops[kColumns];
     for (int32_t y = ScreenShake; y <= 472; y += 8) {
-        for (int32_t x = 0; x <= 640; x += 8) {
-            const int32_t frame = RandomInt(0, 7);
-            const int32_t chance = RandomInt(0, RainDensity);
-            if (chance == 0) DrawImageFrame(RainImage, static_cast<float>(x), static_cast<float>(y + RainPhase), frame);
+        const int32_t shown = RandomPairsSecondZero(7, RainDensity, kColumns, hits, drops);
+        for (int32_t i = 0; i < shown; ++i) {
+            DrawImageFrame(RainImage, static_cast<float>(hits[i] * 8), static_cast<float>(y + RainPhase), drops[i]);
         }
     }
 }

@@ -144,6 +144,12 @@ void SeedRandom(int32_t seed);
 float RandomFloat(float a, float b);
 int32_t RandomInt(int32_t a, int32_t b);
 int32_t RandomState();  // the generator's state, for tests and state dumps
+// `count` pairs of draws, RandomInt(0, firstTop) then RandomInt(0, secondTop):
+// the same numbers in the same order as 2 x count calls, worked out only as
+// far as needed. The pairs whose second draw is 0 are listed in order, their
+// index (0 .. count - 1) in `hits` and their first draw in `firsts`, both
+// with room for `count`. Returns how many.
+int32_t RandomPairsSecondZero(int32_t firstTop, int32_t secondTop, int32_t count, int32_t* hits, int32_t* firsts);
 
 // ---------------------------------------------------------------- files
 int32_t PathKind(const std::string& path);  // 0 none, 1 file, 2 folder

@@ -116,6 +116,23 @@ void Strike(int32_t slot, int32_t bullet) {
     }
 }
 
+// The bullets before `end` against the prop in `slot`; none from `end` on is live.
+void StrikeBullets(int32_t slot, int32_t end) {
+    for (int32_t bullet = 0; bullet < end; ++bullet) {
+        // A free slot strikes nothing and is no climbing missile: straight on.
+        if (BulletActive[bullet] != 1) continue;
+        if (PropFrame[slot] == -1) return;
+        // The special's missile climbing straight up is passed over, and the
+        // slot after it is taken in its place; after the last slot there is
+        // nothing to take.
+        if (BulletKind[bullet] == kMissile && BulletDir[bullet] == 0) {
+            ++bullet;
+            if (bullet >= BulletSlots) return;
+        }
+        Strike(slot, bullet);
+    }
+}
+
 }  // namespace
 
 void HitProp(int32_t slot) {
@@ -134,24 +151,16 @@ void HitProp(int32_t slot) {
     DropPickup(slot, PropX[slot], PropY[slot]);
 }
 
-void HitTestBulletsOnProp(int32_t slot) {
-    for (int32_t bullet = 0; bullet < BulletSlots; ++bullet) {
-        if (PropFrame[slot] == -1) return;
-        // The special's missile climbing straight up is passed over, and the
-        // slot after it is taken in its place; after the last slot there is
-        // nothing to take.
-        if (BulletActive[bullet] == 1 && BulletKind[bullet] == kMissile && BulletDir[bullet] == 0) {
-            ++bullet;
-            if (bullet >= BulletSlots) return;
-        }
-        Strike(slot, bullet);
-    }
-}
+void HitTestBulletsOnProp(int32_t slot) { StrikeBullets(slot, BulletSlots); }
 
 void UpdateSceneryObjects() {
+    // Testing the props only ever frees bullets: the slots past the last
+    // live one stay free, and the tests need not look at them.
+    int32_t end = BulletSlots;
+    while (end > 0 && BulletActive[end - 1] != 1) --end;
     for (int32_t slot = 0; slot < PropSlots; ++slot) {
         if (PropFrame[slot] == -1) continue;
         Burn(slot);
-        HitTestBulletsOnProp(slot);
+        StrikeBullets(slot, end);
     }
 }

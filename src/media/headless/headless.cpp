@@ -74,9 +74,7 @@ std::unique_ptr<media::Image> SynthesiseImage(const std::string&, int32_t cellWi
     return image;
 }
 
-void Record(Op op, int32_t image, int32_t frame, float x, float y, float w, float h) {
-    ++g.callCount;
-    if (!g.record) return;
+void Append(Op op, int32_t image, int32_t frame, float x, float y, float w, float h) {
     const media::DrawState& s = media::CurrentDrawState();
     DrawCall c;
     c.op = op;
@@ -101,6 +99,12 @@ void Record(Op op, int32_t image, int32_t frame, float x, float y, float w, floa
     c.clipHeight = s.clipHeight;
     c.time = static_cast<int32_t>(g.clock);
     g.calls.push_back(std::move(c));
+}
+
+// Counted always; kept only while recording.
+inline void Record(Op op, int32_t image, int32_t frame, float x, float y, float w, float h) {
+    ++g.callCount;
+    if (g.record) Append(op, image, frame, x, y, w, h);
 }
 
 int64_t TicksDue(const Timer& t) {
