@@ -95,6 +95,8 @@ int32_t PickupFrame(int32_t kind) {
 constexpr int32_t kKeyCount = kLastKey - kFirstKey + 1;
 constexpr int16_t kNone = -1;
 
+bool InBand(int32_t key) { return key >= kFirstKey && key <= kLastKey; }
+
 template <int32_t Slots>
 struct KeyLists {
     int16_t first[kKeyCount];
@@ -106,7 +108,7 @@ struct KeyLists {
         next[slot] = first[key - kFirstKey];
         first[key - kFirstKey] = static_cast<int16_t>(slot);
     }
-    int32_t At(int32_t key) const { return key < kFirstKey || key > kLastKey ? kNone : first[key - kFirstKey]; }
+    int32_t At(int32_t key) const { return InBand(key) ? first[key - kFirstKey] : kNone; }
 };
 
 struct BandIndex {
@@ -119,60 +121,47 @@ struct BandIndex {
 };
 BandIndex band;
 
-bool InBand(int32_t key) { return key >= kFirstKey && key <= kLastKey; }
+constexpr int32_t kNoMember = kLastKey + 1;
+
+// Lists a table's members by key; `keyOf` gives a slot's key, or kNoMember.
+template <int32_t Slots, typename KeyOf>
+void IndexTable(KeyLists<Slots>& lists, KeyOf keyOf) {
+    lists.Clear();
+    for (int32_t slot = Slots - 1; slot >= 0; --slot) {
+        const int32_t key = keyOf(slot);
+        if (!InBand(key)) continue;
+        lists.Add(key, slot);
+        band.occupied[key - kFirstKey] = true;
+    }
+}
 
 void IndexEnemies() {
-    band.enemies.Clear();
-    for (int32_t slot = EnemySlots - 1; slot >= 0; --slot) {
+    IndexTable(band.enemies, [](int32_t slot) {
         const int32_t kind = EnemyKind[slot];
-        if (kind < 0 || kind >= EnemyImageCount || !InBand(EnemyLane[slot])) continue;
-        band.enemies.Add(EnemyLane[slot], slot);
-        band.occupied[EnemyLane[slot] - kFirstKey] = true;
-    }
+        return kind < 0 || kind >= EnemyImageCount ? kNoMember : EnemyLane[slot];
+    });
 }
 
 void IndexCorpses() {
-    band.corpses.Clear();
-    for (int32_t slot = CorpseSlots - 1; slot >= 0; --slot) {
+    IndexTable(band.corpses, [](int32_t slot) {
         const int32_t kind = CorpseKind[slot];
-        if (kind < 0 || kind >= EnemyImageCount) continue;
-        const int32_t key = CorpseDepthKey(slot);
-        if (!InBand(key)) continue;
-        band.corpses.Add(key, slot);
-        band.occupied[key - kFirstKey] = true;
-    }
+        return kind < 0 || kind >= EnemyImageCount ? kNoMember : CorpseDepthKey(slot);
+    });
 }
 
 void IndexPickups() {
-    band.pickups.Clear();
-    for (int32_t slot = PickupSlots - 1; slot >= 0; --slot) {
-        if (PickupKind[slot] < 0) continue;
-        const int32_t key = PickupDrawValue(slot) - 271;
-        if (!InBand(key)) continue;
-        band.pickups.Add(key, slot);
-        band.occupied[key - kFirstKey] = true;
-    }
+    IndexTable(band.pickups,
+               [](int32_t slot) { return PickupKind[slot] < 0 ? kNoMember : PickupDrawValue(slot) - 271; });
 }
 
 void IndexProps() {
-    band.props.Clear();
-    for (int32_t slot = PropSlots - 1; slot >= 0; --slot) {
-        if (PropFrame[slot] < 0) continue;
-        const int32_t key = PropDrawValue(slot) - 271;
-        if (!InBand(key)) continue;
-        band.props.Add(key, slot);
-        band.occupied[key - kFirstKey] = true;
-    }
+    IndexTable(band.props, [](int32_t slot) { return PropFrame[slot] < 0 ? kNoMember : PropDrawValue(slot) - 271; });
 }
 
+// Every live bullet has its key within the band: the catch-alls take the rest.
 void IndexBullets() {
-    band.bullets.Clear();
-    for (int32_t slot = BulletSlots - 1; slot >= 0; --slot) {
-        if (BulletActive[slot] != 1) continue;
-        const int32_t key = BulletDrawValue(slot) - 394;
-        band.bullets.Add(key, slot);  // always within the band: the catch-alls take the rest
-        band.occupied[key - kFirstKey] = true;
-    }
+    IndexTable(band.bullets,
+               [](int32_t slot) { return BulletActive[slot] != 1 ? kNoMember : BulletDrawValue(slot) - 394; });
 }
 
 void IndexBand() {

@@ -28,7 +28,9 @@ uint32_t Times(uint32_t state, uint64_t factor) {
 
 // r * 2^56 of the draw made of the steps s1 and s2: a whole number below
 // 2^56 with its low 3 bits clear, so 53 significant bits at most.
-uint64_t DrawBits(uint32_t s1, uint32_t s2) { return (static_cast<uint64_t>(s1 & 0x1FFFFFFC) << 27) + (s2 & 0x1FFFFFF8); }
+uint64_t DrawBits(uint32_t s1, uint32_t s2) {
+    return (static_cast<uint64_t>(s1 & 0x1FFFFFFC) << 27) + (s2 & 0x1FFFFFF8);
+}
 
 // r, exact in double; in single precision the largest r would round up to
 // exactly 1.0, and RandomInt(0, 1) could then give 2.
