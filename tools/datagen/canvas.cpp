@@ -105,6 +105,22 @@ std::vector<uint8_t> Sheet::FinalRgb() const {
     return out;
 }
 
+void Sheet::DimForDisplay(int rows, int fade, double knee, double ratio) {
+    for (int y = 0; y < height; ++y) {
+        const int row = y % cellH;
+        if (row >= rows + fade) continue;
+        const double weight = row < rows ? 1.0 : 1.0 - static_cast<double>(row - rows + 1) / (fade + 1);
+        for (int x = 0; x < width; ++x) {
+            if (!On(x, y)) continue;
+            const Rgb c = Get(x, y);
+            const double luma = 0.3 * c.r + 0.59 * c.g + 0.11 * c.b;
+            if (luma <= knee) continue;
+            const double tamed = (knee + (luma - knee) * ratio) / luma;
+            Set(x, y, Scale(c, 1.0 + (tamed - 1.0) * weight));
+        }
+    }
+}
+
 // ------------------------------------------------------------------ layer
 Layer::Layer(int width, int height) : w(width), h(height) {
     surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);

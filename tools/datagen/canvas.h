@@ -72,7 +72,15 @@ struct Sheet {
     void MirrorFrom(const Sheet& src, int from, int to, int axis2);
     // The final RGB the file holds: art pixels, never the mask colour.
     std::vector<uint8_t> FinalRgb() const;
+    // Tames highlights in the top rows of every cell: the heads-up display
+    // is added onto whatever the screen shows there. Above luma `knee` the
+    // brightness rises only at `ratio`; the effect fades out over the rows
+    // from `rows` to `rows + fade`.
+    void DimForDisplay(int rows, int fade, double knee = 72, double ratio = 0.3);
 };
+
+// The screen rows the heads-up display covers.
+constexpr int kDisplayRows = 42;
 
 // A smooth ARGB drawing surface with helper shapes.
 class Layer {

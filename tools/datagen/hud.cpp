@@ -35,25 +35,30 @@ void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh
     }
 }
 
+// The heads-up display adds its glyphs onto the frame, so a dark row of a
+// glyph adds nothing: the silver runs from white to a light grey, never dark.
+const Rgb kSilverLow{186, 192, 206};
+
 void Silverfont(Sheet& s, Rng&) {
     const char* chars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._():";
     // Eight columns wide: letters are set 9 pixels apart and keep a gap.
     static const int cw[5] = {2, 1, 2, 1, 2};
     static const int rh[7] = {2, 1, 2, 1, 2, 1, 2};
-    for (int i = 0; i < 41; ++i) ExpandGlyph<10, 11>(s, i, chars[i], cw, rh, Rgb{255, 255, 255}, Rgb{110, 114, 124});
+    for (int i = 0; i < 41; ++i) ExpandGlyph<10, 11>(s, i, chars[i], cw, rh, kWhite, kSilverLow);
     // 41 is the space: left black.
-    ExpandGlyph<10, 11>(s, 42, '%', cw, rh, kWhite, Rgb{110, 114, 124});
-    ExpandGlyph<10, 11>(s, 43, '=', cw, rh, kWhite, Rgb{110, 114, 124});
+    ExpandGlyph<10, 11>(s, 42, '%', cw, rh, kWhite, kSilverLow);
+    ExpandGlyph<10, 11>(s, 43, '=', cw, rh, kWhite, kSilverLow);
 }
 
 void ScoreDigits(Sheet& s, Rng&) {
     // Ten rows tall from row 3: the heads-up display sets these digits just
-    // below its labels and just above the life icons.
+    // below its labels and just above the life icons. Warning digits run
+    // from pale gold to a bright orange red.
     static const int cw[5] = {2, 2, 3, 2, 2};
     static const int rh[7] = {2, 1, 1, 2, 1, 1, 2};
     for (int d = 0; d < 10; ++d) {
-        ExpandGlyph<14, 16>(s, d, static_cast<char>('0' + d), cw, rh, Rgb{255, 255, 255}, Rgb{96, 104, 120}, 3);
-        ExpandGlyph<14, 16>(s, 10 + d, static_cast<char>('0' + d), cw, rh, Rgb{255, 220, 120}, Rgb{200, 40, 10}, 3);
+        ExpandGlyph<14, 16>(s, d, static_cast<char>('0' + d), cw, rh, kWhite, kSilverLow, 3);
+        ExpandGlyph<14, 16>(s, 10 + d, static_cast<char>('0' + d), cw, rh, Rgb{255, 232, 140}, Rgb{255, 84, 36}, 3);
     }
 }
 

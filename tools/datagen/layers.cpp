@@ -49,12 +49,18 @@ std::vector<WrapNoise> Octaves(Rng& r, int height, std::initializer_list<int> ce
     return n;
 }
 
-void Clouds(Sheet& s, Rng& r, double cover, double yFade, Rgb lit, Rgb dark, double stars) {
+// `dimTop`: rows at the top that stay dim (a band that some section shows
+// right under the heads-up display).
+void Clouds(Sheet& s, Rng& r, double cover, double yFade, Rgb lit, Rgb dark, double stars, int dimTop = 0) {
     auto n = Octaves(r, 240, {160, 80, 40, 20, 10});
     for (int y = 0; y < 240; ++y)
         for (int x = 0; x < 640; ++x) {
             double v = Fractal(n, x, y * 1.8);
             double fade = std::clamp(1.0 - y / yFade, 0.0, 1.0);
+            if (y < dimTop) {
+                const double t = static_cast<double>(y) / dimTop;
+                fade *= 0.45 + 0.55 * t * t * (3 - 2 * t);
+            }
             double d = (v - (1 - cover)) / cover;
             if (d > 0 && fade > 0.05) {
                 double k = std::min(1.0, d * 2.5) * fade;
@@ -70,7 +76,8 @@ void Clouds(Sheet& s, Rng& r, double cover, double yFade, Rgb lit, Rgb dark, dou
         }
 }
 
-void Sky(Sheet& s, Rng& r) { Clouds(s, r, 0.55, 150, Hex(0xC07858), Hex(0x40305A), 0.0); }
+// The highest band: the junkyard sections show its top rows at the top of the screen.
+void Sky(Sheet& s, Rng& r) { Clouds(s, r, 0.55, 150, Hex(0xC07858), Hex(0x40305A), 0.0, kDisplayRows + 8); }
 void Skyhigh2(Sheet& s, Rng& r) { Clouds(s, r, 0.4, 240, Hex(0x6A5A7A), Hex(0x262236), 0.0); }
 void Skyhigh(Sheet& s, Rng& r) { Clouds(s, r, 0.3, 240, Hex(0x8A94A8), Hex(0x343A4A), 0.0015); }
 

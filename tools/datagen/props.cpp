@@ -59,18 +59,22 @@ void Prop(Layer& L, int type, bool broken, Rng& r) {
         L.Rect(3, 1, 50, 56);
         L.StrokeKeep(kOut, 2);
         L.Fill(Hex(0x4A4036));
+        // The panes hang along the upper floors, right under the heads-up
+        // display: dark night glass with only a faint sheen.
         if (!broken) {
             L.Rect(7, 5, 42, 48);
-            L.FillGradient(7, 5, 49, 53, Hex(0x8AA8C8), Hex(0x2A3850));
-            L.Line(10, 40, 30, 8, Hex(0xD0E4F8), 2);
-            L.Line(18, 48, 40, 12, Hex(0xB0C8E0), 1);
+            L.FillGradient(7, 5, 49, 53, Hex(0x34425A), Hex(0x141A28));
+            L.Line(10, 40, 30, 8, Hex(0x5A6E88), 2);
+            L.Line(18, 48, 40, 12, Hex(0x485A72), 1);
+            L.Ellipse(38, 44, 3, 2);  // a street lamp mirrored in the glass
+            L.Fill(Hex(0x6A5A3A));
         } else {
             L.Rect(7, 5, 42, 48);
-            L.Fill(Hex(0x141820));
+            L.Fill(Hex(0x0C0E14));
             for (int k = 0; k < 5; ++k) {
                 double x = r.Range(8, 44);
                 L.Poly({x, 5, x + 6, 5, x + 3, 5 + r.Range(6, 14)});
-                L.Fill(Hex(0xA8C4E0));
+                L.Fill(Hex(0x4A5A70));
             }
         }
         L.Rect(26, 1, 4, 56);

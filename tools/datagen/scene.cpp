@@ -63,9 +63,10 @@ void TiledFloor(Layer& L, double x0, double x1, Rgb a, Rgb b, double tile) {
     L.Fill(Scale(b, 0.7));
 }
 
-void Facade(Layer& L, double x0, double x1, double top, Rgb wall, Rgb trim, Rng& r, bool brick) {
+void Facade(Layer& L, double x0, double x1, double top, Rgb wall, Rgb trim, Rng& r, bool brick, bool sign) {
+    // Lit from the street: the upper floors fall away into the dark.
     L.Rect(x0, top, x1 - x0, kWallFoot - top);
-    L.FillGradient(0, top, 0, kWallFoot, Mix(wall, kWhite, 0.06), Scale(wall, 0.8));
+    L.FillGradient(0, std::max(top, 0.0), 0, kWallFoot, Scale(wall, 0.62), Mix(wall, kWhite, 0.04));
     if (brick) {
         for (double y = top + 2; y < kWallFoot; y += 6) {
             L.Line(x0, y, x1, y, Scale(wall, 0.7), 1);
@@ -86,7 +87,8 @@ void Facade(Layer& L, double x0, double x1, double top, Rgb wall, Rgb trim, Rng&
         for (double x = x0 + 14; x + 22 < x1; x += 44) {
             L.Rect(x, y, 22, 32);
             L.StrokeKeep(Scale(trim, 0.6), 2);
-            bool lit = r.Chance(0.28);
+            // No lit windows up where the heads-up display sits.
+            bool lit = r.Chance(0.28) && y >= kDisplayRows;
             L.Fill(lit ? Hex(litColours[r.Int(0, 3)]) : Hex(0x14161E));
             if (lit) {
                 L.Rect(x + 1, y + 1, 20, 8);  // blind
@@ -102,7 +104,7 @@ void Facade(Layer& L, double x0, double x1, double top, Rgb wall, Rgb trim, Rng&
             }
         }
     // A sign on some buildings.
-    if (x1 - x0 > 150 && r.Chance(0.5)) {
+    if (sign && x1 - x0 > 150 && r.Chance(0.5)) {
         static const char* words[6] = {"HOTEL", "BAR", "PAWN", "24H", "CAFE", "LOANS"};
         const char* word = words[r.Int(0, 5)];
         double sw = BlockTextWidth(word, 3) + 12, sx = x0 + r.Range(20, x1 - x0 - sw - 20), sy = kWallFoot - 112;
@@ -208,6 +210,7 @@ void FinishStrip(Layer& L, Sheet& s, Rng& r, double grain) {
             double k = 1.0 + grain * (r.Uniform() - 0.5);
             s.Set(x, y, Scale(s.Get(x, y), k));
         }
+    s.DimForDisplay(kDisplayRows, 12);
 }
 
 }  // namespace dg

@@ -21,7 +21,8 @@ void ConcreteFloor(Layer& L, double x0, double x1, Rgb tone, Rng& r);
 void TiledFloor(Layer& L, double x0, double x1, Rgb a, Rgb b, double tile);
 
 // A building front from `top` to the wall foot with rows of windows.
-void Facade(Layer& L, double x0, double x1, double top, Rgb wall, Rgb trim, Rng& r, bool brick);
+// `sign`: now and then a lettered sign over the ground floor.
+void Facade(Layer& L, double x0, double x1, double top, Rgb wall, Rgb trim, Rng& r, bool brick, bool sign = true);
 // A shop window surround for a 120 x 64 pane at (x, 135); the pane is dark.
 void ShopWindow(Layer& L, double x, Rng& r);
 // Wall lamp whose head is at about (x, 110..130).

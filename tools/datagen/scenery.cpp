@@ -251,6 +251,7 @@ void Roofpipes(Sheet& s, Rng&) {
         L.Fill(Hex(0xB03020));
     }
     L.StampHard(s, 0, 0);
+    s.DimForDisplay(kDisplayRows + 14, 8);  // drawn 14 rows above the screen
 }
 
 void Boxes(Sheet& s, Rng&) {
@@ -339,18 +340,18 @@ void Girderlift(Sheet& s, Rng&) {
     Layer L(640, 80);
     L.Rect(0, 20, 640, 10);
     L.StrokeKeep(kOut, 2);
-    ShadeV(L, 20, 30, Hex(0x8A5A30));
+    ShadeV(L, 20, 30, Hex(0x583A20));
     L.Rect(0, 54, 640, 10);
     L.StrokeKeep(kOut, 2);
-    ShadeV(L, 54, 64, Hex(0x8A5A30));
+    ShadeV(L, 54, 64, Hex(0x583A20));
     L.Rect(0, 30, 640, 24);
-    L.Fill(Hex(0x5A3A20));
+    L.Fill(Hex(0x4A301A));
     for (int k = 0; k < 40; ++k) {
         L.Line(k * 16, 30, k * 16 + 16, 54, Hex(0x3A2412), 2);
         L.Ellipse(k * 16 + 4, 25, 1.5, 1.5);
-        L.Fill(Hex(0xC08A50));
+        L.Fill(Hex(0x8A6A48));
         L.Ellipse(k * 16 + 4, 59, 1.5, 1.5);
-        L.Fill(Hex(0xC08A50));
+        L.Fill(Hex(0x8A6A48));
     }
     L.StampHard(s, 0, 0);
 }
@@ -374,6 +375,7 @@ void Roofhook(Sheet& s, Rng&) {
         L.Stroke(Hex(0x8A8E94), 3);
         L.StampHard(s, s.CellX(c), s.CellY(c));
     }
+    s.DimForDisplay(kDisplayRows, 4);
 }
 
 void Frontgirder(Sheet& s, Rng&) {
@@ -390,6 +392,7 @@ void Frontgirder(Sheet& s, Rng&) {
         L.Fill(Hex(0x9A8A7A));
     }
     L.StampHard(s, 0, 0);
+    s.DimForDisplay(kDisplayRows, 12);
 }
 
 // ------------------------------------------------------------ tower (VXC)
@@ -407,6 +410,7 @@ void Pillarglass(Sheet& s, Rng&) {
     L.Rect(0, 88, 263, 8);
     ShadeV(L, 88, 96, steel);
     L.StampHard(s, 0, 0);
+    s.DimForDisplay(kDisplayRows, 12);
 }
 
 void GlassPane(Sheet& s, Rgb tint) {
@@ -430,17 +434,29 @@ void Pillarglass3(Sheet& s, Rng&) {
 }
 
 void Pillar(Sheet& s, Rng&) {
+    // A marble column under a ceiling beam; the lobby lights are low, so the
+    // beam and the column's head stay in shadow.
     Layer L(297, 480);
     L.Rect(0, 0, 297, 28);
     L.StrokeKeep(kOut, 1.5);
-    ShadeV(L, 0, 28, Hex(0xD8D0C0));
+    ShadeV(L, 0, 28, Hex(0x4A463E));
     L.Rect(0, 22, 297, 4);
-    L.Fill(Hex(0xA89A80));
+    L.Fill(Hex(0x3A362E));
     L.Rect(1, 0, 38, 480);
     L.StrokeKeep(kOut, 2);
     Shade(L, 1, 39, Hex(0xE0D8CC));
     for (int k = 0; k < 4; ++k) L.Line(8 + k * 8, 30, 8 + k * 8, 480, Hex(0xB8AE9C), 1.2);
+    // The shadow under the ceiling fades down the column.
+    L.Rect(1, 0, 38, 130);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 130);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0.05, 0.05, 0.06, 0.85);
+    cairo_pattern_add_color_stop_rgba(p, 0.45, 0.05, 0.05, 0.06, 0.5);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.05, 0.05, 0.06, 0.0);
+    cairo_set_source(L.cr, p);
+    cairo_fill(L.cr);
+    cairo_pattern_destroy(p);
     L.StampHard(s, 0, 0);
+    s.DimForDisplay(kDisplayRows, 16);
 }
 
 void Ropes(Sheet& s, Rng&) {
@@ -520,6 +536,7 @@ void Boardpillar(Sheet& s, Rng&) {
         for (int k = 0; k < 4; ++k) L.Line(x + 6 + k * 8, 20, x + 6 + k * 8, 480, Hex(0x3A1418), 1.5);
     }
     L.StampHard(s, 0, 0);
+    s.DimForDisplay(kDisplayRows, 12);
 }
 
 void Liftscroll(Sheet& s, Rng&) {
@@ -536,10 +553,10 @@ void Liftscroll(Sheet& s, Rng&) {
             L.Rect(0, y - 4, 430, 8);  // straddles the seam at the period's start
             L.Fill(Hex(0x50565E));
         }
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 0; k < 2; ++k) {  // level marks, dim paint on the shaft wall
             double y = o + k * 296 + 120;
             L.Rect(20, y, 60, 24);
-            L.Fill(Hex(0xD0A020));
+            L.Fill(Hex(0x806818));
             L.Rect(26, y + 6, 48, 12);
             L.Fill(Hex(0x1A1A1A));
         }
@@ -548,8 +565,9 @@ void Liftscroll(Sheet& s, Rng&) {
     L.Fill(Hex(0x1C1F24));
     L.Rect(408, 0, 22, 592);
     L.Fill(Hex(0x1C1F24));
-    L.Line(200, 0, 200, 592, Hex(0x8A8E94), 2);
-    L.Line(230, 0, 230, 592, Hex(0x8A8E94), 2);
+    // The cables run past the clock of the heads-up display: dull steel.
+    L.Line(200, 0, 200, 592, Hex(0x585C64), 2);
+    L.Line(230, 0, 230, 592, Hex(0x585C64), 2);
     L.StampHard(s, 0, 0);
 }
 

@@ -23,7 +23,7 @@ void ClearRect(Layer& L, double x, double y, double w, double h) {
 // Factory wall: panels, pipes, a catwalk.
 void HallWall(Layer& L, double x0, double x1, Rgb tone) {
     L.Rect(x0, 0, x1 - x0, kWallFoot);
-    L.FillGradient(0, 0, 0, kWallFoot, Scale(tone, 0.7), tone);
+    L.FillGradient(0, 0, 0, kWallFoot, Scale(tone, 0.5), tone);
     for (double x = x0 - std::fmod(x0, 80); x < x1; x += 80) L.Line(x, 0, x, kWallFoot, Scale(tone, 0.6), 2);
     L.Rect(x0, 200, x1 - x0, 37);
     L.Fill(Scale(tone, 0.75));
@@ -260,10 +260,17 @@ void ElevatorStrip(Sheet& s, Rng& r) {
     L.FillGradient(0, 0, 105, 0, Hex(0x3A3E46), Hex(0x22252A));
     L.Rect(536, 0, 104, kWallFoot);
     L.FillGradient(535, 0, 640, 0, Hex(0x22252A), Hex(0x3A3E46));
+    // Yellow posts, dark where they rise out of the cage's lamp light.
     for (double x : {88.0, 537.0}) {
         L.Rect(x, 0, 15, kWallFoot);
         L.StrokeKeep(kOut, 1.5);
-        L.Fill(Hex(0xC0A020));
+        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 110);
+        cairo_pattern_add_color_stop_rgb(p, 0, 0.2, 0.17, 0.06);
+        cairo_pattern_add_color_stop_rgb(p, 0.4, 0.26, 0.22, 0.07);
+        cairo_pattern_add_color_stop_rgb(p, 1, 0.75, 0.63, 0.13);
+        cairo_set_source(L.cr, p);
+        cairo_fill(L.cr);
+        cairo_pattern_destroy(p);
     }
     for (double y = 20; y < kWallFoot; y += 40) {
         L.Line(0, y, 90, y + 30, Hex(0x4A4E56), 3);
@@ -309,9 +316,10 @@ void BoardroomStrip(Sheet& s, Rng& r) {
     // Ceiling spots, a painting, a cabinet, the company mark.
     L.Rect(0, 0, 640, 14);
     L.Fill(Hex(0x1A1210));
-    for (double x = 40; x < 640; x += 80) {
+    for (double x = 40; x < 640; x += 80) {  // recessed downlights, dim from below
         L.Ellipse(x, 14, 8, 3);
-        L.Fill(Hex(0xF0E0B0));
+        L.StrokeKeep(kOut, 1);
+        L.Fill(Hex(0x4A3E2C));
     }
     L.Rect(226, 60, 56, 70);
     L.StrokeKeep(Hex(0xB89050), 3);

@@ -35,16 +35,93 @@ void ClearRect(Layer& L, double x, double y, double w, double h) {
     cairo_restore(L.cr);
 }
 
-void BuildStreet(Sheet& s, Rng& r, const Street& st, Layer& L) {
-    // Building blocks along the whole street.
+// The street's buildings: tall ones wherever glass props hang along the
+// upper floors, lower ones between them with the night sky above.
+struct Building {
+    double x0, x1;
+    bool tall;
+};
+
+std::vector<Building> PlanBuildings(const Street& st, Rng& r) {
+    // Stretches that must stand tall: each window prop and a margin.
+    std::vector<Span> tall;
+    std::vector<double> xs = st.highWindows;
+    std::sort(xs.begin(), xs.end());
+    for (double x : xs) {
+        Span s{x - 34, x + 56 + 34};
+        if (!tall.empty() && s.a <= tall.back().b + 90) tall.back().b = std::max(tall.back().b, s.b);
+        else tall.push_back(s);
+    }
+    std::vector<Building> out;
     double x = -20;
-    int k = 0;
+    size_t next = 0;
     while (x < st.width) {
-        double w = r.Range(200, 420);
-        double top = r.Range(0, 50);
-        if (NearWindow(st, x, x + w)) top = 0;
+        while (next < tall.size() && tall[next].b <= x) ++next;
+        const bool inTall = next < tall.size() && tall[next].a <= x;
+        double end = x + r.Range(200, 420);
+        if (inTall) {
+            if (tall[next].b - end < 60) end = tall[next].b;
+        } else if (next < tall.size()) {
+            if (tall[next].a - x < 60) {
+                // Too narrow for a building of its own: the tall one starts here.
+                out.push_back({x, std::min<double>(tall[next].b, st.width + 20), true});
+                x = out.back().x1;
+                continue;
+            }
+            if (end > tall[next].a || tall[next].a - end < 60) end = tall[next].a;
+        }
+        out.push_back({x, std::min<double>(end, st.width + 20), inTall});
+        x = out.back().x1;
+    }
+    return out;
+}
+
+// Water tanks, roof huts and aerials on a low roof, dark against the sky.
+void Rooftop(Layer& L, double x0, double x1, double top, Rng& r) {
+    const Rgb dark = Hex(0x15161C), rim = Hex(0x2A2C34), o = Hex(0x0A0A0E);
+    L.Rect(x0, top - 6, x1 - x0, 6);  // parapet
+    L.StrokeKeep(o, 1.5);
+    L.Fill(rim);
+    if (x1 - x0 > 120 && r.Chance(0.6)) {
+        const double tx = x0 + r.Range(20, x1 - x0 - 60), th = r.Range(22, 34);
+        for (double lx : {tx + 4, tx + 30}) L.Line(lx, top - 6, lx, top - 16, dark, 3);
+        L.Rect(tx, top - 16 - th, 34, th);
+        L.StrokeKeep(o, 1.5);
+        L.FillGradient(tx, 0, tx + 34, 0, Hex(0x3A3028), dark);
+        L.Poly({tx - 2, top - 16 - th, tx + 17, top - 26 - th, tx + 36, top - 16 - th});
+        L.StrokeKeep(o, 1.5);
+        L.Fill(dark);
+        for (double by = top - 12 - th; by < top - 16; by += 7) L.Line(tx, by, tx + 34, by, Hex(0x241E1A), 1);
+    }
+    if (x1 - x0 > 90 && r.Chance(0.5)) {
+        const double hx = x0 + r.Range(10, x1 - x0 - 50);
+        L.Rect(hx, top - 24, 36, 18);
+        L.StrokeKeep(o, 1.5);
+        L.Fill(dark);
+        L.Rect(hx + 24, top - 20, 7, 14);
+        L.Fill(Hex(0x3A2E22));
+    }
+    if (r.Chance(0.7)) {
+        const double ax = x0 + r.Range(10, x1 - x0 - 10), ah = r.Range(20, 40);
+        L.Line(ax, top - 6, ax, top - 6 - ah, rim, 1.5);
+        L.Line(ax - 8, top - 6 - ah * 0.7, ax + 8, top - 6 - ah * 0.7, rim, 1.2);
+        L.Ellipse(ax, top - 7 - ah, 1.5, 1.5);
+        L.Fill(Hex(0xB02018));
+    }
+}
+
+void BuildStreet(Sheet& s, Rng& r, const Street& st, Layer& L) {
+    int k = 0;
+    for (const Building& b : PlanBuildings(st, r)) {
+        const double x = b.x0, w = b.x1 - b.x0;
+        // Low roofs stay above the wall lamps and the shop signs (y 112).
+        const double top = b.tall ? 0 : r.Range(74, 104);
         Rgb wall = st.walls[k % st.walls.size()];
-        Facade(L, x, x + w, top, wall, Mix(wall, Rgb{200, 200, 200}, 0.25), r, st.brick);
+        // No sign where a gap will cut through the ground floor.
+        bool gap = false;
+        for (const Span& g : st.gaps) gap = gap || (g.b + 10 > x && g.a - 10 < x + w);
+        Facade(L, x, x + w, top, wall, Mix(wall, Rgb{200, 200, 200}, 0.25), r, st.brick, !gap);
+        if (!b.tall) Rooftop(L, x, x + w, top, r);
         // Ground floor: doors and, for warehouses, loading doors.
         if (st.warehouse && w > 240) RollerDoor(L, x + w * 0.35, 90, 140);
         else {
@@ -52,8 +129,8 @@ void BuildStreet(Sheet& s, Rng& r, const Street& st, Layer& L) {
             L.StrokeKeep(Hex(0x0A0A0E), 2);
             L.Fill(Hex(0x2A1E18));
         }
-        L.Line(x + w, 0, x + w, kWallFoot, Hex(0x0A0A0E), 2);  // corner between buildings
-        x += w;
+        L.Line(x, top, x, kWallFoot, Hex(0x0A0A0E), 2);  // corners between buildings
+        L.Line(x + w, top, x + w, kWallFoot, Hex(0x0A0A0E), 2);
         ++k;
     }
     // Gaps: an opening to a side street, or an archway under upper floors.
@@ -161,15 +238,30 @@ void WarehouseStrip(Sheet& s, Rng& r) {
     FinishStrip(L, s, r, 0.1);
 }
 
+// A neon sign on a dark board: `word` in tubes of colour `neon`, with a glow.
+void NeonSign(Layer& L, const char* word, double x, double y, double px, Rgb neon) {
+    const double w = BlockTextWidth(word, px) + 4 * px, h = 7 * px + 4 * px;
+    L.Rect(x, y, w, h);
+    L.StrokeKeep(Hex(0x0A0A0E), 2);
+    L.Fill(Hex(0x16161C));
+    BlockText(L, word, x + 2 * px, y + 2 * px, px);
+    L.StrokeKeep(neon, px * 1.6, 0.25);  // the glow around the tubes
+    L.Fill(Mix(neon, Rgb{255, 255, 255}, 0.35));
+    L.Line(x + w * 0.3, y, x + w * 0.3, y - 8, Hex(0x2A2C30), 2);  // hangers
+    L.Line(x + w * 0.7, y, x + w * 0.7, y - 8, Hex(0x2A2C30), 2);
+}
+
 void AlleyBase(Layer& L, Rng& r, bool billboard) {
     // Brick walls of a narrow alley; open mouth on the left, a doorway at 153..203.
-    Facade(L, 0, 640, 0, Hex(0x5A3A30), Hex(0x6A5A50), r, true);
+    Facade(L, 0, 640, 0, Hex(0x5A3A30), Hex(0x6A5A50), r, true, false);
     ClearRect(L, 0, 0, 96, 176);
     SideStreet(L, -10, 96, 176, r);
     L.Rect(93, 0, 6, kWallFoot);
     L.Fill(Hex(0x121218));
     Recess(L, 178, 60, 140);
     WallLamp(L, 179);
+    // The loan shop's sign hangs over its door, clear of the frame and the lamp.
+    NeonSign(L, "LOANS", 178 - (BlockTextWidth("LOANS", 3) + 12) / 2, 74, 3, Hex(0xFF4080));
     // Fire escape.
     for (int k = 0; k < 3; ++k) {
         double y = 30 + k * 50;
@@ -178,16 +270,19 @@ void AlleyBase(Layer& L, Rng& r, bool billboard) {
         for (int j = 0; j < 8; ++j) L.Line(300 + j * 20, y, 300 + j * 20, y - 14, Hex(0x2A2C30), 1.5);
     }
     if (billboard) {
-        L.Rect(250, 20, 360, 150);
+        // Hung below the heads-up display's rows, lit by lamps on its top edge.
+        const double top = 56, bottom = 184;
+        for (double x = 270; x < 600; x += 50) L.Line(x, bottom, x, kWallFoot - 8, Hex(0x2A2C30), 3);
+        L.Rect(250, top, 360, bottom - top);
         L.StrokeKeep(Hex(0x0A0A0E), 3);
-        L.FillGradient(250, 20, 610, 170, Hex(0x2A4A8A), Hex(0x8A2A5A));
-        BlockText(L, "NEW CITY", 290, 50, 6, 1);
+        L.FillGradient(250, top, 610, bottom, Hex(0x24407A), Hex(0x7A2452));
+        BlockText(L, "NEW CITY", 290, top + 22, 6, 1);
         L.Fill(Hex(0xF0E8D0));
-        BlockText(L, "TOMORROW", 290, 110, 5, 1);
+        BlockText(L, "TOMORROW", 290, top + 80, 5, 1);
         L.Fill(Hex(0xF0C040));
         for (double x = 270; x < 600; x += 50) {
-            L.Line(x, 170, x, 200, Hex(0x2A2C30), 3);
-            L.Ellipse(x, 16, 6, 3);
+            L.Line(x, top, x + 6, top - 8, Hex(0x2A2C30), 2);
+            L.Ellipse(x + 8, top - 8, 5, 2.5);
             L.Fill(Hex(0xE0E0C0));
         }
     }
@@ -212,7 +307,7 @@ void SteelmillStrip(Sheet& s, Rng& r) {
     const std::vector<Span> gaps = {{434, 553}, {1288, 1322}, {1799, 1848}, {3293, 3412}, {3696, 4490}};
     // Hall wall: corrugated steel over a brick base, crane rails along the top.
     L.Rect(0, 0, W, kWallFoot);
-    L.FillGradient(0, 0, 0, kWallFoot, Hex(0x3A3E44), Hex(0x2A2C30));
+    L.FillGradient(0, 0, 0, kWallFoot, Hex(0x26282C), Hex(0x34373C));
     for (double x = 0; x < W; x += 6) L.Line(x, 60, x, 170, Hex(0x30343A), 2);
     L.Rect(0, 170, W, 67);
     L.Fill(Hex(0x5A3428));
