@@ -143,51 +143,100 @@ void Deflect(Sheet& s, Rng& rng) {
     }
 }
 
-// A ball of fire: radius r, heat 0..1 (white core -> red embers), holes.
-void FireBall(Layer& L, double cx, double cy, double r, double heat, Rng& rng, int holes) {
-    Rgb core = Mix(Hex(0xFF5008), Hex(0xFFFFC0), heat);
-    Rgb rim = Mix(Hex(0x901400), Hex(0xFF9A18), heat);
-    for (int k = 0; k < 7; ++k) {
-        double a = k * 2 * M_PI / 7 + rng.Range(0, 0.6), d = r * 0.45;
-        L.Ellipse(cx + std::cos(a) * d, cy + std::sin(a) * d, r * 0.6, r * 0.55);
-        L.FillRadial(cx + std::cos(a) * d, cy + std::sin(a) * d, r * 0.6, core, rim, 1.0, 0.55);
+// Smooth value noise on a lattice of random values (0..1), for the
+// turbulence of fire.
+struct Noise2 {
+    static constexpr int kSize = 64;
+    double v[kSize * kSize];
+    explicit Noise2(Rng& r) {
+        for (double& x : v) x = r.Uniform();
     }
-    L.Ellipse(cx, cy, r * 0.7, r * 0.7);
-    L.FillRadial(cx, cy, r * 0.75, core, rim, 1.0, 0.6);
-    cairo_save(L.cr);
-    cairo_set_operator(L.cr, CAIRO_OPERATOR_DEST_OUT);
-    for (int k = 0; k < holes; ++k) {
-        double a = rng.Range(0, 2 * M_PI), d = rng.Range(0, r * 0.8);
-        L.Ellipse(cx + std::cos(a) * d, cy + std::sin(a) * d, r * 0.13, r * 0.12);
-        L.Colour(kWhite, 0.7);
-        cairo_fill(L.cr);
+    double At(double x, double y) const {
+        const double fx = std::floor(x), fy = std::floor(y);
+        const int x0 = static_cast<int>(fx) & (kSize - 1), y0 = static_cast<int>(fy) & (kSize - 1);
+        const int x1 = (x0 + 1) & (kSize - 1), y1 = (y0 + 1) & (kSize - 1);
+        double tx = x - fx, ty = y - fy;
+        tx = tx * tx * (3 - 2 * tx);
+        ty = ty * ty * (3 - 2 * ty);
+        const double a = v[y0 * kSize + x0] + (v[y0 * kSize + x1] - v[y0 * kSize + x0]) * tx;
+        const double b = v[y1 * kSize + x0] + (v[y1 * kSize + x1] - v[y1 * kSize + x0]) * tx;
+        return a + (b - a) * ty;
     }
-    cairo_restore(L.cr);
+    // Four octaves, 0..1.
+    double Fractal(double x, double y) const {
+        double sum = 0, amp = 0.5, total = 0;
+        for (int o = 0; o < 4; ++o) {
+            sum += At(x, y) * amp;
+            total += amp;
+            x = x * 2.03 + 17.1;
+            y = y * 2.03 + 5.3;
+            amp *= 0.5;
+        }
+        return sum / total;
+    }
+};
+
+// Fire colour by temperature 0..1: black, deep red, orange, yellow, white.
+Rgb FireColour(double t) {
+    static const Rgb stops[6] = {{0, 0, 0}, {90, 10, 0}, {210, 56, 4}, {255, 146, 24}, {255, 224, 112}, {255, 255, 236}};
+    t = std::clamp(t, 0.0, 1.0) * 5;
+    const int i = std::min(4, static_cast<int>(t));
+    return Mix(stops[i], stops[i + 1], t - i);
 }
 
+// An explosion in eleven cells, added onto the frame: a white flash, a
+// billowing fireball that swells and cools from the outside in, then ragged
+// tongues and sparks dying to embers. The fire's edge and its dark folds
+// come from turbulence, so no cell shows round blobs.
 void Explosion(Sheet& s, Rng& rng) {
-    double w = s.cellW, h = s.cellH, R = std::min(w, h) / 2 - 1;
+    const double w = s.cellW, h = s.cellH, R = std::min(w, h) / 2 - 1;
+    Noise2 noise(rng);
+    const double scale = 5.5 / R;  // lattice cells across the radius
+    struct Spark {
+        double a, speed, size;
+    };
+    std::vector<Spark> sparks;
+    for (int k = 0; k < 14; ++k) sparks.push_back({rng.Range(0, 2 * M_PI), rng.Range(0.55, 1.0), rng.Range(0.6, 1.3)});
     for (int c = 0; c < 11; ++c) {
-        Layer L(s.cellW, s.cellH);
-        double cx = w / 2, cy = h / 2;
-        if (c == 0) {
-            L.Ellipse(cx, cy, R * 0.45, R * 0.45);
-            L.FillRadial(cx, cy, R * 0.5, kWhite, Hex(0xFFF0C0), 1.0, 0.1);
-        } else if (c <= 6) {
-            double r = R * std::min(1.0, 0.45 + c * 0.14);
-            FireBall(L, cx, cy, r, c <= 3 ? 1.0 - c * 0.1 : 0.6 - (c - 4) * 0.15, rng, c >= 4 ? 2 + c : 0);
-        } else {
-            // Breaking into embers, fading to near black.
-            double fade = 1.0 - (c - 7) * 0.22;
-            for (int k = 0; k < 14; ++k) {
-                double a = rng.Range(0, 2 * M_PI), d = rng.Range(R * 0.2, R * 0.95);
-                double r = rng.Range(R * 0.06, R * 0.16) * fade + 0.7;
-                L.Ellipse(cx + std::cos(a) * d, cy + std::sin(a) * d, r, r);
-                L.FillRadial(cx + std::cos(a) * d, cy + std::sin(a) * d, r, Scale(Hex(0xFF8030), fade),
-                             Scale(Hex(0x601000), fade), 1.0, 0.3);
+        const double t = c / 10.0;
+        const double radius = R * (c == 0 ? 0.42 : 0.5 + 0.48 * (1 - std::exp(-c * 0.55)));
+        const double heat = c == 0 ? 1.25 : std::max(0.0, 1.12 - 0.105 * c);
+        const double breakup = std::max(0.0, (t - 0.45) * 1.6);  // late cells tear apart
+        const double cx = w / 2, cy = h / 2;
+        for (int y = 0; y < s.cellH; ++y)
+            for (int x = 0; x < s.cellW; ++x) {
+                const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+                const double d = std::hypot(dx, dy);
+                // The rising heat stretches the turbulence upward.
+                const double lobes = noise.Fractal((x + c * 2.1) * scale * 0.55 + 7, (y + c * 4.3) * scale * 0.5 + 3);
+                const double n = noise.Fractal((x + c * 3.1) * scale, (y + c * 5.7) * scale * 0.85);
+                const double edge = radius * (0.62 + 0.5 * lobes + 0.22 * n);
+                if (d > edge) continue;
+                const double density = 1 - d / edge;
+                const double fold = noise.Fractal(x * scale * 2.2 + 40, y * scale * 2.2 - c * 0.9 + 40);
+                // Hot inside, cooling to a dark red rim that fades into the frame.
+                double temp = heat * std::pow(density, 0.55) * (0.5 + 0.8 * fold);
+                if (c == 0) temp = heat * density * (0.85 + 0.3 * fold);
+                if (breakup > 0) {
+                    const double cut = noise.Fractal(x * scale * 1.3 + 90, y * scale * 1.3 + 90 + c * 0.7);
+                    const double keep = cut + 0.25 * density - breakup * 0.5;
+                    if (keep < 0.3) continue;
+                    temp *= std::min(1.0, (keep - 0.3) * 4);
+                }
+                const Rgb col = FireColour(temp);
+                if (std::max({col.r, col.g, col.b}) >= 10) s.Set(s.CellX(c) + x, s.CellY(c) + y, col);
             }
-        }
-        L.StampLight(s, s.CellX(c), s.CellY(c), 10);
+        // Sparks fly out from the fourth cell on and cool as they go.
+        if (c >= 3)
+            for (const Spark& sp : sparks) {
+                const double dist = R * sp.speed * (0.35 + 0.09 * c);
+                const double px = cx + std::cos(sp.a) * dist, py = cy + std::sin(sp.a) * dist + 0.04 * c * c;
+                const Rgb col = FireColour(std::max(0.3, 1.0 - 0.06 * c));
+                for (int k = 0; k < (sp.size > 1 ? 3 : 2); ++k) {
+                    const int ix = static_cast<int>(px - std::cos(sp.a) * k), iy = static_cast<int>(py - std::sin(sp.a) * k);
+                    if (ix >= 0 && iy >= 0 && ix < s.cellW && iy < s.cellH) s.Set(s.CellX(c) + ix, s.CellY(c) + iy, col);
+                }
+            }
     }
 }
 

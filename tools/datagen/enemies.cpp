@@ -113,15 +113,18 @@ Pose GunmanPose(int c) {
         p.armF1 = 1.62, p.armF2 = 1.66, p.gunAngle = 1.68;
         p.armB1 = 1.2, p.armB2 = 1.7;
     } else if (c == 5) {
-        // Kneeling, gun level at chest height.
-        p.hipY = 66;
-        p.hipX = 40;
-        p.lean = 0.3;
+        // Kneeling whole within the cell, gun level at chest height: the near
+        // foot planted forward, the far knee down with the shin and the top
+        // of the foot flat on the ground behind, the head kept below row 26.
+        p.hipY = 63;
+        p.hipX = 42;
+        p.lean = 0.42;
+        p.head = 0.12;
         p.gunScale = 1.6;
-        p.legF1 = 1.45, p.legF2 = 0.05, p.footF = 0;
-        p.legB1 = 0.15, p.legB2 = -1.45, p.footB = -1.2;
-        p.armF1 = 1.55, p.armF2 = 1.6, p.gunAngle = 1.6;
-        p.armB1 = 1.2, p.armB2 = 1.75;
+        p.legF1 = 1.8, p.legF2 = 0.04, p.footF = 0;
+        p.legB1 = -0.98, p.legB2 = -1.45, p.footB = -M_PI;
+        p.armF1 = 1.52, p.armF2 = 1.58, p.gunAngle = 1.6;
+        p.armB1 = 1.25, p.armB2 = 1.7;
     } else if (c == 6) {
         Stride(b, 0.3, 0.3, drop, p);
         p.lean = -0.35, p.head = -0.4, p.armF1 = 2.3, p.armF2 = 2.7, p.armB1 = -0.8, p.armB2 = -0.2, p.gunAngle = 2.9;
@@ -338,18 +341,23 @@ Build RogueBuild() {
     b.limbR = 3.8;
     return b;
 }
+// Nothing like the hero's pale armour: an oxblood leather greatcoat with red
+// straps, a peaked cap and goggles, a bare face.
 Look RogueLook() {
     Look l;
-    l.outline = Hex(0x0A0A0E);
-    l.torso = Hex(0x3E4456);
-    l.arms = Hex(0x383E50);
-    l.legs = Hex(0x323848);
-    l.boots = Hex(0x1A1C22);
-    l.helmet = Hex(0x4A5266);
-    l.gun = Hex(0x4A4E58);
-    l.accent = Hex(0xFF4030);
-    l.head = Look::RedVisor;
-    l.armour = true;
+    l.outline = Hex(0x08080A);
+    l.torso = Hex(0x4A2C32);
+    l.arms = Hex(0x42282E);
+    l.legs = Hex(0x24242A);
+    l.boots = Hex(0x121214);
+    l.belt = Hex(0x5A1410);
+    l.helmet = Hex(0x26242A);
+    l.gun = Hex(0x34363C);
+    l.skin = Hex(0xC8967A);
+    l.accent = Hex(0xFF8A20);
+    l.trim = Hex(0xD83024);
+    l.head = Look::PeakedCap;
+    l.coat = true;
     return l;
 }
 
@@ -445,6 +453,86 @@ void BikeAndRider(Layer& L, int frame) {
     DrawFigure(L, b, l, p);
 }
 
+// The crashed machine lying on its near side, seen from the street: wheels
+// flat on the ground, the frame and tank twisted up, the fork bent, the
+// engine burning. `flare` changes only colours (the flicker cell).
+void WreckedBike(Layer& L, bool flare) {
+    const Rgb o = Hex(0x0C0A0C), chrome = Hex(0xA8B0BC), dark = Hex(0x1A1A1E);
+    // Scrape marks and a spreading pool of fuel.
+    L.Ellipse(52, 65, 46, 2.6);
+    L.Fill(Hex(0x121014));
+    for (int k = 0; k < 4; ++k) L.Line(2 + k * 5, 64 + (k % 2), 24 + k * 5, 63 + (k % 2), Hex(0x2E2C30), 1);
+    // Rear wheel flat on the ground, its tyre and rim seen edge on.
+    L.Ellipse(24, 58, 15, 6);
+    L.StrokeKeep(o, 2);
+    L.Fill(Hex(0x101012));
+    L.Ellipse(24, 57, 10, 3.6);
+    L.StrokeKeep(Hex(0x3A3C42), 1.2);
+    L.Fill(Hex(0x24262A));
+    for (int k = 0; k < 6; ++k) L.Line(24, 57, 24 + 9 * std::cos(k * 1.05), 57 + 3.2 * std::sin(k * 1.05), Hex(0x7A808A), 0.9);
+    // Swing arm and exhaust running forward along the top.
+    L.Line(26, 55, 48, 46, o, 5);
+    L.Line(26, 55, 48, 46, Hex(0x4A4E56), 3);
+    L.Poly({8, 44, 14, 40, 46, 42, 46, 47, 12, 48});
+    L.StrokeKeep(o, 1.6);
+    L.FillGradient(0, 40, 0, 48, Mix(chrome, Rgb{255, 255, 255}, 0.4), Scale(chrome, 0.45));
+    L.Ellipse(9, 44, 2.5, 3.5);
+    L.Fill(dark);
+    // Engine block with its cooling fins, frame rails, the dented tank.
+    L.Poly({38, 62, 36, 44, 50, 36, 66, 38, 70, 52, 62, 63});
+    L.StrokeKeep(o, 2);
+    L.FillGradient(0, 36, 0, 63, Hex(0x5E626C), Hex(0x1E2024));
+    for (int k = 0; k < 5; ++k) L.Line(42 + k * 4, 40 + k * 0.4, 40 + k * 4, 60, Hex(0x2A2C32), 1.2);
+    L.Line(44, 44, 62, 42, Hex(0x8A909A), 1);
+    L.Poly({52, 36, 58, 24, 80, 22, 88, 30, 78, 38, 64, 38});
+    L.StrokeKeep(o, 2);
+    L.FillGradient(0, 22, 0, 38, Hex(0xE04A26), Hex(0x6A140C));
+    L.Line(60, 27, 78, 25, Hex(0xFF9070), 1.2);  // the highlight along the tank
+    L.Poly({66, 30, 72, 27, 74, 31});              // a dent
+    L.Fill(Hex(0x4A0E08));
+    L.Poly({30, 40, 36, 32, 54, 33, 50, 38});      // the seat, torn
+    L.StrokeKeep(o, 1.6);
+    L.Fill(Hex(0x1C1A1E));
+    L.Line(38, 34, 44, 37, Hex(0x6A5A4A), 1);
+    // Front: the fork bent up, the wheel twisted towards us, the bar in the air.
+    L.Line(84, 36, 92, 56, o, 5);
+    L.Line(84, 36, 92, 56, chrome, 2.6);
+    L.Ellipse(92, 58, 11, 8);
+    L.StrokeKeep(o, 2);
+    L.Fill(Hex(0x101012));
+    L.Ellipse(92, 58, 7, 5);
+    L.StrokeKeep(Hex(0x3A3C42), 1.2);
+    L.Fill(Hex(0x2A2C30));
+    L.Line(86, 54, 98, 62, Hex(0x7A808A), 0.9);
+    L.Line(88, 62, 97, 53, Hex(0x7A808A), 0.9);
+    L.Line(82, 34, 92, 14, o, 4);
+    L.Line(82, 34, 92, 14, Hex(0x8A909A), 2);
+    L.Line(88, 16, 100, 12, o, 4);
+    L.Line(88, 16, 100, 12, Hex(0x3A3C42), 2.2);
+    L.Ellipse(84, 30, 4.2, 3.6);  // the headlight, smashed
+    L.StrokeKeep(o, 1.5);
+    L.Fill(Hex(0x3A3830));
+    L.Line(82, 28, 86, 32, Hex(0xC8C0A0), 0.8);
+    // Loose parts in the road.
+    L.Poly({70, 64, 76, 61, 79, 64});
+    L.Fill(Hex(0x8A2418));
+    L.Rect(100, 62, 3, 2);
+    L.Fill(chrome);
+    // Fire licking out of the engine and a curl of smoke.
+    const Rgb flameA = flare ? Hex(0xFFE890) : Hex(0xFFB040), flameB = flare ? Hex(0xFF8A20) : Hex(0xD84A10);
+    cairo_move_to(L.cr, 44, 14);  // smoke curling back from the fire
+    cairo_curve_to(L.cr, 40, 6, 28, 10, 24, 4);
+    cairo_curve_to(L.cr, 30, 14, 36, 12, 40, 20);
+    cairo_curve_to(L.cr, 44, 26, 50, 24, 52, 30);
+    cairo_curve_to(L.cr, 50, 22, 48, 20, 44, 14);
+    L.Fill(flare ? Hex(0x4A4448) : Hex(0x3A3638));
+    L.Poly({44, 39, 46, 27, 50, 33, 53, 18, 57, 31, 61, 22, 62, 30, 66, 26, 65, 39});
+    L.StrokeKeep(Scale(flameB, 0.7), 1.2);
+    L.FillGradient(0, 18, 0, 39, flameB, Scale(flameB, 0.8));
+    L.Poly({48, 39, 50, 31, 53, 34, 56, 25, 58, 34, 61, 30, 62, 39});
+    L.FillGradient(0, 25, 0, 39, Mix(flameA, Rgb{255, 255, 255}, 0.3), flameA);
+}
+
 void Biker(Sheet& s, Rng&) {
     for (int f = 0; f < 2; ++f) {
         Layer L(105, 70);
@@ -452,29 +540,15 @@ void Biker(Sheet& s, Rng&) {
         L.StampHard(s, s.CellX(f), s.CellY(f));
         s.MirrorCell(f, f + 2, 104);
     }
-    // Wreck: the machine on its side, rider gone.
-    Layer W(105, 70);
-    Rgb o = Hex(0x0C0A0C);
-    W.Ellipse(24, 60, 11, 5);
-    W.StrokeKeep(o, 2);
-    W.Fill(Hex(0x18181C));
-    W.Ellipse(82, 61, 11, 5);
-    W.StrokeKeep(o, 2);
-    W.Fill(Hex(0x18181C));
-    W.Poly({18, 52, 40, 40, 76, 42, 92, 54, 70, 64, 30, 64});
-    W.StrokeKeep(o, 2);
-    W.FillGradient(0, 40, 0, 64, Hex(0x585C64), Hex(0x1E2024));
-    W.Poly({40, 44, 64, 38, 72, 46, 48, 52});
-    W.StrokeKeep(o, 2);
-    W.Fill(Hex(0x8A2818));
-    W.Line(88, 52, 100, 40, o, 4);
-    W.Line(88, 52, 100, 40, Hex(0x9098A4), 2);
-    W.Ellipse(50, 38, 6, 3);
-    W.Fill(Hex(0x3A3A40));
-    W.StampHard(s, s.CellX(4), s.CellY(4));
-    s.CopyCell(4, 5);
+    // Wreck: the machine down on its side, rider gone; cell 5 (drawn half
+    // see-through) is the same shape with the flames flaring.
+    for (int c : {4, 5}) {
+        Layer W(105, 70);
+        WreckedBike(W, c == 5);
+        W.StampHard(s, s.CellX(c), s.CellY(c));
+    }
     s.MirrorCell(4, 6, 104);
-    s.MirrorCell(4, 7, 104);
+    s.MirrorCell(5, 7, 104);
 }
 
 }  // namespace

@@ -184,9 +184,40 @@ static void Trunk(Layer& L, const Build& b, const Look& look, const Joints& j, c
         L.Line(x1 + nx * 2, y1 + ny * 2, x0 + nx * 3 + ux * 2, y0 + ny * 3 + uy * 2, Scale(look.torso, 0.55), 1.0);
         L.Line(x1 - nx * 3, y1 - ny * 3, x1 + nx * 4, y1 + ny * 4, Mix(look.torso, kLight, 0.2), 2.0);
     }
+    if (look.head == Look::PeakedCap) {
+        // Cross strap over the chest, buttons, an epaulette on the shoulder.
+        L.Line(x1 - nx * cw * 0.6, y1 - ny * cw * 0.6, x0 + nx * hw * 0.9 + ux * 3, y0 + ny * hw * 0.9 + uy * 3, look.trim,
+               2.2);
+        for (int k = 1; k <= 3; ++k) {
+            L.Ellipse(x1 + nx * 4 - ux * 4.5 * k, y1 + ny * 4 - uy * 4.5 * k, 0.9, 0.9);
+            L.Fill(Hex(0xC8A848));
+        }
+        L.Poly({x1 - nx * 5 + ux * 1, y1 - ny * 5 + uy * 1, x1 + nx * 4 + ux * 1, y1 + ny * 4 + uy * 1,
+                x1 + nx * 4 - ux * 2, y1 + ny * 4 - uy * 2, x1 - nx * 5 - ux * 2, y1 - ny * 5 - uy * 2});
+        L.StrokeKeep(look.outline, 1.2);
+        L.Fill(look.trim);
+    }
     // Belt.
     L.Line(x0 - nx * (hw + 0.5) + ux * 2, y0 - ny * hw + uy * 2, x0 + nx * (hw + 0.5) + ux * 2, y0 + ny * hw + uy * 2,
            look.belt, 3.0);
+}
+
+// The skirt of a long coat: from the waist to just below the knees, its
+// hem following the legs as they stride.
+static void CoatSkirt(Layer& L, const Build& b, const Look& look, const Joints& j, const Pose& p) {
+    double ux = std::sin(p.lean), uy = -std::cos(p.lean);  // up the trunk
+    double nx = -uy, ny = ux;                               // towards the front
+    const double hw = b.hipW + 2.5;
+    const double wx = j.hipX + ux * 6, wy = j.hipY + uy * 6;  // the waist
+    const double backX = std::min(j.knB[0], j.knF[0]) - 4, frontX = std::max(j.knB[0], j.knF[0]) + 4;
+    const double hemY = std::max(j.knB[1], j.knF[1]) + 3;
+    L.Poly({wx - nx * hw, wy - ny * hw, wx + nx * hw, wy + ny * hw, frontX, hemY - 2, (backX + frontX) / 2, hemY + 1,
+            backX, hemY});
+    L.StrokeKeep(look.outline, 2.2);
+    L.FillGradient(wx, wy, wx, hemY, Mix(look.torso, Rgb{255, 255, 255}, 0.18), Scale(look.torso, 0.6));
+    // The split at the back and a fold down the front.
+    L.Line(j.hipX, j.hipY + 2, (backX + frontX) / 2, hemY, Scale(look.torso, 0.45), 1.2);
+    L.Line(wx + nx * (hw - 3), wy + ny * (hw - 3), frontX - 3, hemY - 3, Mix(look.torso, Rgb{255, 255, 255}, 0.18), 1.0);
 }
 
 static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, const Pose& p) {
@@ -255,6 +286,32 @@ static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, co
         L.Fill(Hex(0x101010));
         break;
     }
+    case Look::PeakedCap: {
+        // A stern face under a peaked cap, dark goggles glinting.
+        L.FillGradient(-r, -r, r, r, Mix(look.skin, kLight, 0.1), Scale(look.skin, 0.62));
+        cairo_save(L.cr);
+        skull();
+        cairo_clip(L.cr);
+        L.Rect(r * 0.05, -r * 0.34, r * 1.1, r * 0.5);  // goggles
+        L.Fill(Hex(0x141014));
+        L.Line(r * 0.2, -r * 0.1, r * 1.0, -r * 0.1, look.accent, 1.6);
+        L.Line(r * 0.3, r * 0.6, r * 0.85, r * 0.6, Scale(look.skin, 0.4), 1.2);  // set mouth
+        L.Rect(-r, r * 0.2, r * 0.5, r);  // collar shadow at the nape
+        L.Fill(Scale(look.skin, 0.5));
+        cairo_restore(L.cr);
+        // Cap: a tall crown tipping forward, the band, the peak over the eyes.
+        L.Poly({-r * 1.05, -r * 0.35, -r * 1.15, -r * 1.2, r * 0.2, -r * 1.55, r * 1.2, -r * 1.15, r * 1.0, -r * 0.35});
+        L.StrokeKeep(o, 1.8);
+        L.FillGradient(0, -r * 1.55, 0, -r * 0.35, Mix(look.helmet, kLight, 0.25), Scale(look.helmet, 0.7));
+        L.Rect(-r * 1.05, -r * 0.62, r * 2.05, r * 0.3);
+        L.Fill(look.trim);
+        L.Poly({r * 0.3, -r * 0.42, r * 1.75, -r * 0.2, r * 1.6, -r * 0.02, r * 0.3, -r * 0.22});  // peak
+        L.StrokeKeep(o, 1.4);
+        L.Fill(Hex(0x0E0E12));
+        L.Ellipse(r * 0.35, -r * 0.95, 1.4, 1.4);  // badge
+        L.Fill(Hex(0xE0C050));
+        break;
+    }
     case Look::RedVisor:
     case Look::BikeHelmet: {
         L.FillGradient(-r, -r, r, r, Mix(look.helmet, kLight, 0.3), Scale(look.helmet, 0.5));
@@ -302,6 +359,7 @@ void DrawFigure(Layer& L, const Build& b, const Look& lookIn, const Pose& p, uns
         L.Ellipse(j.hipX, j.hipY + 2, b.hipW + 0.5, 4.5);
         L.StrokeKeep(look.outline, 2.0);
         L.FillGradient(j.hipX, j.hipY - 2, j.hipX, j.hipY + 6, Mix(look.legs, kLight, 0.2), Scale(look.legs, 0.7));
+        if (look.coat && (parts & kUpper)) CoatSkirt(L, b, look, j, p);
     }
     if (parts & kUpper) {
         Trunk(L, b, look, j, p);

@@ -19,8 +19,10 @@ struct Look {
     Rgb gun{70, 72, 80};
     Rgb accent{200, 200, 210};  // visor, stripes, lights
     Rgb helmet{150, 160, 180};
-    enum Head { Bare, Visor, Balaclava, Cap, RedVisor, BikeHelmet } head = Bare;
+    enum Head { Bare, Visor, Balaclava, Cap, RedVisor, BikeHelmet, PeakedCap } head = Bare;
     bool armour = false;  // plates and rims on the limbs
+    bool coat = false;    // a long coat from the shoulders to the knees, in `torso`
+    Rgb trim{150, 20, 20};  // cap band, epaulettes and cross strap (peaked cap)
 };
 
 // Body measurements in pixels.

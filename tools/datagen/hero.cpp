@@ -208,7 +208,9 @@ void BodyRight(Sheet& s, Rng&) { TorsoSheet(s, 1, 0); }
 void MirrorLeft(Sheet& s, Rng&) { TorsoSheet(s, 0, 1); }
 void MirrorRight(Sheet& s, Rng&) { TorsoSheet(s, 1, 1); }
 
-// Muzzle-lit parts: torso pixels near the gun arm and the visor, yellow-white.
+// Muzzle-lit parts: the torso's own pixels near the gun arm and the visor,
+// warmed and brightened by the flash, more so towards the muzzle, so the
+// gun keeps its shape and shading under the light.
 void LitSheet(Sheet& s, int facing) {
     Sheet body = RightTorsos(0, false);
     Sheet lit;
@@ -230,8 +232,15 @@ void LitSheet(Sheet& s, int facing) {
                 double t = std::clamp((vx * wx + vy * wy) / std::max(1e-6, vx * vx + vy * vy), 0.0, 1.0);
                 double d = std::hypot(wx - vx * t, wy - vy * t);
                 double dv = std::hypot(x + 0.5 - hx, y + 0.5 - hy);
-                if (d < 4.5 || (dv < 3.5 && c < 7))
-                    lit.Set(lit.CellX(c) + x, lit.CellY(c) + y, Mix(Rgb{255, 250, 200}, body.Get(sx, sy), std::min(0.5, d / 12.0)));
+                if (d < 4.5 || (dv < 3.5 && c < 7)) {
+                    const double tip = std::hypot(x + 0.5 - bx, y + 0.5 - by);
+                    const double k = d < 4.5 ? 0.25 + 0.5 * std::clamp(1 - tip / 34, 0.0, 1.0) : 0.45;
+                    const Rgb b = body.Get(sx, sy);
+                    auto warm = [&](uint8_t v, double add) {
+                        return static_cast<uint8_t>(std::min(255.0, v * (1 + 0.2 * k) + add * k));
+                    };
+                    lit.Set(lit.CellX(c) + x, lit.CellY(c) + y, Rgb{warm(b.r, 74), warm(b.g, 58), warm(b.b, 24)});
+                }
             }
     }
     CopyOrMirror(lit, s, facing, 79);

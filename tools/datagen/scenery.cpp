@@ -44,107 +44,238 @@ void Junkfront(Sheet& s, Rng& r) {
     }
 }
 
+// Rust blotches and scratches inside the current clip.
+void Grime(Layer& L, Rng& r, double x0, double y0, double x1, double y1, int n, Rgb rust) {
+    for (int k = 0; k < n; ++k) {
+        const double x = r.Range(x0, x1), y = r.Range(y0, y1);
+        L.Ellipse(x, y, r.Range(1.5, 5), r.Range(1, 3.5));
+        L.Colour(k % 3 ? rust : Scale(rust, 0.55), r.Range(0.35, 0.75));
+        cairo_fill(L.cr);
+    }
+    for (int k = 0; k < n / 2; ++k) {
+        const double x = r.Range(x0, x1), y = r.Range(y0, y1);
+        L.Line(x, y, x + r.Range(-6, 6), y + r.Range(-2, 2), Hex(0xD8D0C0), 0.7, 0.35);
+    }
+}
+
+// A lit edge along the top and left of a shape (light from above the street).
+void Rim(Layer& L, std::initializer_list<double> xy, Rgb c) {
+    auto it = xy.begin();
+    double px = *it++, py = *it++;
+    while (it != xy.end()) {
+        const double x = *it++, y = *it++;
+        L.Line(px, py, x, y, Mix(c, kWhite, 0.55), 1.0);
+        px = x, py = y;
+    }
+}
+
+// A shape with a gradient body, clipped grime and a lit rim.
+void Body(Layer& L, Rng& r, std::initializer_list<double> xy, Rgb c, double x0, double y0, double x1, double y1, int grime,
+          Rgb rust) {
+    L.Poly(xy);
+    L.StrokeKeep(kOut, 2);
+    L.FillGradient(x0, y0, x1, y1, Mix(c, kWhite, 0.22), Scale(c, 0.5), true);
+    cairo_save(L.cr);
+    cairo_clip(L.cr);
+    Grime(L, r, x0, y0, x1, y1, grime, rust);
+    cairo_restore(L.cr);
+    cairo_new_path(L.cr);
+}
+
+void Tyre(Layer& L, double cx, double cy, double rx, double ry) {
+    L.Ellipse(cx, cy, rx, ry);
+    L.StrokeKeep(kOut, 1.5);
+    L.FillGradient(0, cy - ry, 0, cy + ry, Hex(0x3A3A3E), Hex(0x0E0E10));
+    for (int k = -3; k <= 3; ++k) L.Line(cx + k * rx / 4, cy - ry * 0.9, cx + k * rx / 4 + 2, cy - ry * 0.3, Hex(0x1A1A1C), 1.2);
+    L.Ellipse(cx, cy - ry * 0.2, rx * 0.45, ry * 0.35);
+    L.Fill(Hex(0x060608));
+    L.Line(cx - rx * 0.7, cy - ry * 0.75, cx + rx * 0.5, cy - ry * 0.9, Hex(0x5A5A60), 1.0, 0.8);
+}
+
 void JunkA(Sheet& s, Rng& r) {
+    const Rgb rust = Hex(0x8A4A20);
     for (int c = 0; c < 14; ++c) {
         Layer L(79, 77);
+        const bool old = c >= 7;  // the second set: rustier, with scrap piled on
+        const int grime = old ? 26 : 12;
+        L.Ellipse(40, 76, 38, 3);  // contact shadow
+        L.Fill(Hex(0x0E0C0A));
         switch (c % 7) {
-        case 0:  // car wreck front
-            L.Poly({2, 77, 4, 40, 20, 30, 50, 28, 70, 40, 77, 77});
-            L.StrokeKeep(kOut, 2);
-            ShadeV(L, 28, 77, Hex(0x7A3A2A));
-            L.Rect(20, 34, 36, 12);
-            L.Fill(Hex(0x202830));
-            L.Ellipse(12, 60, 5, 4);
-            L.Fill(Hex(0x9A9A80));
+        case 0:  // a car's front end: grille, lamps, bumper, smashed windscreen
+            Body(L, r, {2, 77, 4, 40, 20, 30, 50, 28, 70, 40, 77, 77}, Hex(0x8A3A2A), 0, 28, 0, 77, grime, rust);
+            L.Poly({20, 33, 48, 31, 62, 41, 16, 43});
+            L.StrokeKeep(kOut, 1.5);
+            L.FillGradient(0, 31, 0, 43, Hex(0x4A5A6A), Hex(0x141A22));
+            L.Line(26, 34, 36, 42, Hex(0xA8B8C8), 0.8);
+            L.Line(30, 33, 42, 40, Hex(0xA8B8C8), 0.8);
+            L.Rect(18, 52, 44, 10);
+            L.StrokeKeep(kOut, 1.5);
+            L.Fill(Hex(0x1A1A1C));
+            for (int k = 0; k < 6; ++k) L.Line(21 + k * 7, 53, 21 + k * 7, 61, Hex(0x6A6E74), 1.5);
+            L.Ellipse(10, 56, 5, 4);
+            L.StrokeKeep(kOut, 1.2);
+            L.Fill(Hex(0xB8B49A));
+            L.Ellipse(70, 56, 4, 3.5);
+            L.StrokeKeep(kOut, 1.2);
+            L.Fill(Hex(0x2A2A26));  // the other lamp smashed
+            L.Rect(3, 64, 74, 5);
+            L.StrokeKeep(kOut, 1.2);
+            L.FillGradient(0, 64, 0, 69, Hex(0xC8CCD0), Hex(0x5A5E64));
+            Rim(L, {4, 40, 20, 30, 50, 28, 70, 40}, Hex(0x8A3A2A));
             break;
-        case 1:  // washing machine
-            L.Rect(12, 14, 52, 63);
+        case 1:  // a washing machine, dented
+            Body(L, r, {12, 77, 12, 14, 64, 14, 64, 77}, Hex(0xC8C8C0), 12, 14, 64, 77, grime, rust);
+            L.Rect(12, 14, 52, 10);
+            L.StrokeKeep(kOut, 1.2);
+            L.Fill(Hex(0x9A9A94));
+            L.Ellipse(52, 19, 3, 3);
+            L.Fill(Hex(0x3A3A3A));
+            L.Rect(18, 17, 14, 4);
+            L.Fill(Hex(0x2A3A3A));
+            L.Ellipse(38, 50, 17, 17);
             L.StrokeKeep(kOut, 2);
-            Shade(L, 12, 64, Hex(0xC8C8C0));
-            L.Ellipse(38, 48, 16, 16);
-            L.StrokeKeep(kOut, 2);
-            L.Fill(Hex(0x3A4450));
+            L.Fill(Hex(0x8A8E94));
+            L.Ellipse(38, 50, 12, 12);
+            L.FillRadial(34, 45, 14, Hex(0x5A7088), Hex(0x141C26));
+            L.Line(30, 44, 36, 40, Hex(0xC0D0E0), 1.2);
+            L.Ellipse(22, 66, 6, 3);  // a dent
+            L.Fill(Hex(0x8A8A84));
+            Rim(L, {12, 77, 12, 14, 64, 14}, Hex(0xC8C8C0));
             break;
-        case 2:  // fridge
-            L.Rect(18, 2, 42, 75);
-            L.StrokeKeep(kOut, 2);
-            Shade(L, 18, 60, Hex(0xB8BCB0));
+        case 2:  // a fridge, the door hanging open a crack
+            Body(L, r, {18, 77, 18, 2, 60, 2, 60, 77}, Hex(0xB8BCB0), 18, 2, 60, 77, grime, rust);
             L.Line(18, 28, 60, 28, kOut, 1.5);
-            L.Line(54, 10, 54, 22, Hex(0x5A5A5A), 2);
+            L.Poly({60, 30, 66, 33, 66, 76, 60, 77});
+            L.StrokeKeep(kOut, 1.2);
+            L.Fill(Hex(0x7A7E74));
+            L.Rect(53, 8, 3, 14);
+            L.FillGradient(53, 0, 56, 0, Hex(0xE0E0E0), Hex(0x5A5A5A));
+            L.Rect(53, 34, 3, 18);
+            L.FillGradient(53, 0, 56, 0, Hex(0xE0E0E0), Hex(0x5A5A5A));
+            L.Rect(22, 60, 34, 3);
+            L.Fill(Hex(0x1A1A1A));  // the vent
+            Rim(L, {18, 77, 18, 2, 60, 2}, Hex(0xB8BCB0));
             break;
-        case 3:  // tyre stack
+        case 3:  // a stack of tyres
+            for (int k = 0; k < 4; ++k) Tyre(L, 40 + (k % 2) * 3 - 1, 69 - k * 15, 30, 9);
+            break;
+        case 4:  // a crushed car: roof folded down, glass gone
+            Body(L, r, {0, 77, 2, 52, 18, 46, 30, 40, 58, 42, 72, 50, 79, 54, 79, 77}, Hex(0x3A5A7A), 0, 40, 0, 77, grime,
+                 rust);
+            L.Poly({22, 47, 32, 42, 56, 44, 66, 51});
+            L.StrokeKeep(kOut, 1.2);
+            L.Fill(Hex(0x0E1218));
+            for (double x : {8.0, 26.0, 44.0, 62.0}) L.Line(x, 56, x + 3, 76, Scale(Hex(0x3A5A7A), 0.45), 1.2);  // creases
+            L.Line(2, 62, 78, 60, Hex(0x1E2E3E), 2);
+            Tyre(L, 16, 72, 9, 4);
+            Tyre(L, 62, 72, 9, 4);
+            Rim(L, {2, 52, 18, 46, 30, 40, 58, 42, 72, 50, 79, 54}, Hex(0x3A5A7A));
+            break;
+        case 5:  // an engine block: cylinder heads, a pulley, hoses
+            Body(L, r, {10, 77, 10, 34, 68, 34, 68, 77}, Hex(0x5A5A58), 10, 34, 68, 77, grime, rust);
+            L.Rect(12, 28, 54, 8);
+            L.StrokeKeep(kOut, 1.5);
+            L.FillGradient(0, 28, 0, 36, Hex(0x8A8A84), Hex(0x3A3A36));
             for (int k = 0; k < 4; ++k) {
-                L.Ellipse(40, 70 - k * 15, 30, 9);
-                L.StrokeKeep(kOut, 1.5);
-                L.Fill(Hex(0x18181A));
+                L.Ellipse(20 + k * 13, 31, 4.5, 2.5);
+                L.Fill(Hex(0x1A1A1A));
             }
+            L.Ellipse(20, 56, 9, 9);
+            L.StrokeKeep(kOut, 1.5);
+            L.FillRadial(18, 53, 10, Hex(0xB0B0A8), Hex(0x4A4A46));
+            L.Ellipse(20, 56, 3, 3);
+            L.Fill(Hex(0x2A2A28));
+            cairo_move_to(L.cr, 40, 40);
+            cairo_curve_to(L.cr, 50, 30, 62, 46, 72, 38);
+            L.Stroke(Hex(0x141414), 3);
+            for (int k = 0; k < 5; ++k) L.Line(38 + k * 6, 48, 38 + k * 6, 72, Hex(0x3A3A38), 1.5);
+            Rim(L, {10, 77, 10, 34, 68, 34}, Hex(0x5A5A58));
             break;
-        case 4:  // crushed car
-            L.Poly({0, 77, 2, 50, 30, 44, 60, 46, 79, 54, 79, 77});
-            L.StrokeKeep(kOut, 2);
-            ShadeV(L, 44, 77, Hex(0x3A5A7A));
-            L.Line(4, 62, 76, 60, Hex(0x20303A), 2);
-            break;
-        case 5:  // engine block
-            L.Rect(10, 34, 58, 43);
-            L.StrokeKeep(kOut, 2);
-            Shade(L, 10, 68, Hex(0x5A5A58));
-            for (int k = 0; k < 4; ++k) {
-                L.Ellipse(20 + k * 13, 38, 5, 3);
-                L.Fill(Hex(0x2A2A2A));
-            }
-            break;
-        case 6:  // barrels
+        case 6:  // two oil drums, ribbed, one with a hazard mark
             for (int k = 0; k < 2; ++k) {
-                L.Rect(6 + k * 36, 30, 32, 47);
-                L.StrokeKeep(kOut, 2);
-                Shade(L, 6 + k * 36, 38 + k * 36, k ? Hex(0x8A4A1A) : Hex(0x3A5A2A));
+                const double x = 6 + k * 36;
+                const Rgb col = k ? Hex(0x8A4A1A) : Hex(0x3A5A2A);
+                Body(L, r, {x, 77, x, 30, x + 32, 30, x + 32, 77}, col, x, 0, x + 32, 0, grime, rust);
+                L.Ellipse(x + 16, 30, 16, 3);
+                L.StrokeKeep(kOut, 1.2);
+                L.Fill(Mix(col, kWhite, 0.15));
+                for (double ry : {44.0, 60.0}) L.Line(x, ry, x + 32, ry, Scale(col, 0.45), 2);
+                Rim(L, {x, 77, x, 30}, col);
             }
+            L.Poly({17, 48, 23, 58, 11, 58});
+            L.StrokeKeep(kOut, 1);
+            L.Fill(Hex(0xE0B020));
             break;
         }
-        if (c >= 7) {  // a second set: rustier, with scrap on top
-            ScrapHeap(L, 10, 69, 77, 20, r);
-        }
+        if (old) ScrapHeap(L, 10, 69, 77, 20, r);
         L.StampHard(s, s.CellX(c), s.CellY(c));
     }
 }
 
-void JunkB(Sheet& s, Rng&) {
+void JunkB(Sheet& s, Rng& r) {
+    const Rgb rust = Hex(0x8A4A20);
     for (int c = 0; c < 10; ++c) {
         Layer L(39, 100);
+        const int grime = c >= 5 ? 14 : 6;
+        L.Ellipse(20, 99, 16, 1.6);
+        L.Fill(Hex(0x0E0C0A));
         switch (c % 5) {
-        case 0:  // bent street sign
+        case 0:  // a bent street sign on its post
             L.Line(20, 100, 18, 40, kOut, 5);
             L.Line(20, 100, 18, 40, Hex(0x8A9098), 3);
+            L.Line(19, 100, 17.5, 42, Hex(0xC8D0D8), 1);
             L.Line(18, 40, 26, 18, kOut, 5);
             L.Line(18, 40, 26, 18, Hex(0x8A9098), 3);
-            L.Rect(12, 4, 26, 18);
-            L.StrokeKeep(kOut, 2);
-            L.Fill(Hex(0x2A6A3A));
+            Body(L, r, {12, 4, 38, 4, 38, 22, 12, 22}, Hex(0x2A6A3A), 12, 4, 38, 22, grime, rust);
+            L.Rect(14, 6, 22, 14);
+            L.Stroke(Hex(0xD8E0D0), 1);
+            for (int k = 0; k < 3; ++k) L.Line(17, 10 + k * 3, 32 - k * 3, 10 + k * 3, Hex(0xD8E0D0), 1);
             break;
-        case 1:  // exhaust pipe
+        case 1:  // an exhaust pipe with its silencer
             L.Line(10, 100, 24, 30, kOut, 8);
             L.Line(10, 100, 24, 30, Hex(0x7A6A5A), 6);
+            L.Line(9, 98, 23, 30, Hex(0xB09A84), 1.5);
+            Body(L, r, {14, 76, 20, 46, 30, 48, 24, 78}, Hex(0x6A5A4A), 14, 46, 30, 78, grime + 6, rust);
             L.Ellipse(24, 30, 5, 5);
+            L.StrokeKeep(kOut, 1.2);
             L.Fill(Hex(0x2A2420));
             break;
-        case 2:  // broken lamp post
+        case 2:  // a broken lamp post, the head hanging
             L.Line(20, 100, 20, 20, kOut, 7);
             L.Line(20, 100, 20, 20, Hex(0x4A4E56), 5);
+            L.Line(18.5, 100, 18.5, 22, Hex(0x7A7E86), 1.2);
             L.Poly({16, 22, 24, 22, 30, 8, 12, 12});
             L.StrokeKeep(kOut, 1.5);
+            L.FillGradient(0, 8, 0, 22, Hex(0x5A5E66), Hex(0x2A2C30));
+            L.Poly({14, 14, 28, 10, 26, 14});
+            L.Fill(Hex(0x6A6A5A));
+            L.Rect(15, 90, 10, 10);
+            L.StrokeKeep(kOut, 1.2);
             L.Fill(Hex(0x3A3E44));
             break;
-        case 3:  // girder stub
-            L.Rect(10, 20, 20, 80);
-            L.StrokeKeep(kOut, 2);
-            Shade(L, 10, 30, Hex(0x8A5030));
-            for (int k = 0; k < 6; ++k) L.Line(12, 26 + k * 12, 28, 32 + k * 12, Hex(0x5A3020), 2);
+        case 3:  // a rusted girder stub, riveted
+            Body(L, r, {10, 100, 10, 26, 16, 20, 30, 24, 30, 100}, Hex(0x8A5030), 10, 20, 30, 100, grime + 10, rust);
+            L.Line(14, 26, 14, 100, Hex(0x5A3020), 2);
+            L.Line(26, 28, 26, 100, Hex(0x5A3020), 2);
+            for (int k = 0; k < 6; ++k) {
+                L.Ellipse(20, 34 + k * 12, 1.3, 1.3);
+                L.Fill(Hex(0xC08A60));
+            }
+            Rim(L, {10, 100, 10, 26, 16, 20, 30, 24}, Hex(0x8A5030));
             break;
-        case 4:  // ladder
+        case 4:  // a ladder leaning, a rung broken
             L.Line(8, 100, 14, 10, kOut, 4);
             L.Line(30, 100, 34, 10, kOut, 4);
-            for (int k = 0; k < 9; ++k) L.Line(9 + k * 0.6, 95 - k * 10, 31 + k * 0.4, 95 - k * 10, Hex(0x9A7A4A), 2.5);
+            L.Line(8, 100, 14, 10, Hex(0x7A5A3A), 2);
+            L.Line(30, 100, 34, 10, Hex(0x7A5A3A), 2);
+            for (int k = 0; k < 9; ++k) {
+                if (k == 5) {
+                    L.Line(10, 45, 18, 48, Hex(0x9A7A4A), 2.5);
+                    continue;
+                }
+                L.Line(9 + k * 0.6, 95 - k * 10, 31 + k * 0.4, 95 - k * 10, kOut, 3.5);
+                L.Line(9 + k * 0.6, 95 - k * 10, 31 + k * 0.4, 95 - k * 10, Hex(0x9A7A4A), 2);
+            }
             break;
         }
         L.StampHard(s, s.CellX(c), s.CellY(c));

@@ -287,94 +287,303 @@ void ElevatorStrip(Sheet& s, Rng& r) {
     (void)ClearRect;
 }
 
+// A raised wooden panel: lit top and left bevel, shadowed bottom and right.
+void WoodPanel(Layer& L, double x, double y, double w, double h, Rgb wood) {
+    L.Rect(x, y, w, h);
+    L.FillGradient(x, y, x + w, y + h, Mix(wood, Rgb{255, 255, 255}, 0.08), Scale(wood, 0.8));
+    L.Line(x, y, x + w, y, Mix(wood, Rgb{255, 255, 255}, 0.3), 1.5);
+    L.Line(x, y, x, y + h, Mix(wood, Rgb{255, 255, 255}, 0.2), 1.5);
+    L.Line(x, y + h, x + w, y + h, Scale(wood, 0.45), 1.5);
+    L.Line(x + w, y, x + w, y + h, Scale(wood, 0.45), 1.5);
+}
+
+void Sconce(Layer& L, double x, double y) {
+    L.Ellipse(x, y, 22, 30);
+    L.FillRadial(x, y, 30, Hex(0x8A5A30), Hex(0x3A2418), 0.55, 0.0);
+    L.Rect(x - 2, y + 4, 4, 10);
+    L.Fill(Hex(0xB08A40));
+    L.Poly({x - 7, y - 6, x + 7, y - 6, x + 5, y + 4, x - 5, y + 4});
+    L.StrokeKeep(kOut, 1);
+    L.FillGradient(0, y - 6, 0, y + 4, Hex(0xFFE8B0), Hex(0xD0A060));
+}
+
 void BoardroomStrip(Sheet& s, Rng& r) {
     Layer L(640, 480);
-    // Panelled wall on the left, the window wall open from x 295.
+    const Rgb wood = Hex(0x4A2C1E);
+    // Dark coffered ceiling, a gilt cornice below it.
     L.Rect(0, 0, 640, kWallFoot);
-    L.FillGradient(0, 0, 0, kWallFoot, Hex(0x4A3024), Hex(0x2E1C14));
-    for (double x = 20; x < 294; x += 46) {
-        L.Rect(x, 40, 36, 150);
-        L.Stroke(Hex(0x5A3A2A), 2);
+    L.FillGradient(0, 0, 0, kWallFoot, Hex(0x2A1810), Hex(0x3A2418));
+    for (double x = 0; x < 640; x += 80) {
+        L.Rect(x + 6, 2, 68, 10);
+        L.Fill(Hex(0x140C08));
     }
-    ClearRect(L, 295, 50, 345, 180);
-    for (double x : {363.0, 434.0, 505.0}) {
-        L.Rect(x, 50, 6, 180);
-        L.Fill(Hex(0x22242A));
-    }
-    L.Rect(579, 50, 12, 180);
-    L.Fill(Hex(0x22242A));
-    L.Rect(290, 44, 350, 6);
-    L.Fill(Hex(0x22242A));
-    L.Rect(290, 226, 350, 11);  // sill
-    L.FillGradient(0, 226, 0, 237, Hex(0x5A5E66), Hex(0x2A2C30));
-    // Wall screen frame for the face.
-    L.Rect(118, 146, 92, 72);
-    L.StrokeKeep(kOut, 2);
-    L.Fill(Hex(0x1A1A1E));
-    L.Rect(124, 152, 80, 60);
-    L.Fill(Hex(0x06080C));
-    // Ceiling spots, a painting, a cabinet, the company mark.
-    L.Rect(0, 0, 640, 14);
-    L.Fill(Hex(0x1A1210));
+    L.Rect(0, 14, 640, 26);
+    L.FillGradient(0, 14, 0, 40, Hex(0x1E120C), Hex(0x2E1C14));
     for (double x = 40; x < 640; x += 80) {  // recessed downlights, dim from below
         L.Ellipse(x, 14, 8, 3);
         L.StrokeKeep(kOut, 1);
         L.Fill(Hex(0x4A3E2C));
     }
-    L.Rect(226, 60, 56, 70);
-    L.StrokeKeep(Hex(0xB89050), 3);
-    L.FillGradient(226, 60, 282, 130, Hex(0x6A2A2A), Hex(0x1A2A4A));
-    L.Ellipse(254, 95, 14, 20);
-    L.Fill(Hex(0xC0A060));
+    L.Rect(0, 40, 640, 6);
+    L.FillGradient(0, 40, 0, 46, Hex(0x6A4A2A), Hex(0x2A1A10));
+    L.Line(0, 46, 640, 46, Hex(0xA08040), 1);
+    // Panelled wall: upper panels, a chair rail, the wainscot.
+    for (double x = 40; x < 290; x += 50) {
+        WoodPanel(L, x, 56, 40, 72, wood);
+        WoodPanel(L, x, 156, 40, 66, Scale(wood, 0.85));
+    }
+    for (double x = 36; x < 294; x += 7) L.Line(x, 46, x + r.Range(-1, 1), 237, Scale(wood, 0.9), 0.6, 0.5);  // grain
+    L.Rect(0, 140, 294, 6);
+    L.StrokeKeep(kOut, 1);
+    L.FillGradient(0, 140, 0, 146, Hex(0x8A5A34), Hex(0x3A2212));
+    L.Rect(0, 228, 294, 9);
+    L.Fill(Hex(0x1E120A));
+    // A tall bookcase at the left.
+    L.Rect(42, 64, 68, 173);
+    L.StrokeKeep(kOut, 2);
+    L.Fill(Hex(0x2A160E));
+    static const uint32_t spines[6] = {0x6A1A1A, 0x1A3A5A, 0x5A4A1A, 0x2A4A2A, 0x7A6A5A, 0x3A1A3A};
+    for (double y = 70; y < 230; y += 32) {
+        for (double bx = 46; bx < 104;) {
+            const double bw = r.Range(3, 6), bh = r.Range(18, 26);
+            L.Rect(bx, y + 28 - bh, bw, bh);
+            L.Fill(Hex(spines[r.Int(0, 5)]));
+            L.Line(bx + 1, y + 30 - bh, bx + 1, y + 26, Hex(0xC8A860), 0.6, 0.5);
+            bx += bw + 0.6;
+        }
+        L.Rect(42, y + 28, 68, 4);
+        L.Fill(Hex(0x5A3420));
+    }
+    // Wall screen frame for the face, the company mark over it.
+    L.Rect(118, 146, 92, 72);
+    L.StrokeKeep(kOut, 2);
+    L.FillGradient(0, 146, 0, 218, Hex(0x2A2A30), Hex(0x121216));
+    L.Rect(124, 152, 80, 60);
+    L.Fill(Hex(0x06080C));
+    L.Ellipse(200, 214, 1.6, 1.6);
+    L.Fill(Hex(0x30C060));
     cairo_new_sub_path(L.cr);
     cairo_arc(L.cr, 164, 100, 18, 0, 2 * M_PI);
     L.Stroke(Hex(0xC8A860), 3);
-    TiledFloor(L, 0, 640, Hex(0x3A1E2A), Hex(0x2A1420), 48);
-    L.Rect(80, 300, 480, 140);  // rug
+    L.Poly({160, 116, 162, 90, 164, 84, 166, 90, 168, 116});
+    L.Fill(Hex(0xC8A860));
+    // A portrait in a gilt frame, a sideboard with a lamp and a decanter.
+    L.Rect(226, 60, 56, 70);
+    L.StrokeKeep(Hex(0xB89050), 3);
+    L.FillGradient(226, 60, 282, 130, Hex(0x6A2A2A), Hex(0x1A2A4A));
+    L.Ellipse(254, 88, 12, 15);
+    L.Fill(Hex(0xC0A070));
+    L.Poly({236, 130, 240, 110, 254, 102, 268, 110, 272, 130});
+    L.Fill(Hex(0x1A1A22));
+    Sconce(L, 214, 96);
+    L.Rect(218, 186, 72, 42);
+    L.StrokeKeep(kOut, 2);
+    L.FillGradient(0, 186, 0, 228, Hex(0x5A3420), Hex(0x24140C));
+    L.Line(254, 190, 254, 226, kOut, 1);
+    L.Rect(216, 182, 76, 5);
+    L.Fill(Hex(0x7A4A2A));
+    L.Poly({232, 182, 236, 162, 242, 162, 246, 182});
+    L.FillGradient(0, 162, 0, 182, Hex(0xF0D8A0), Hex(0xB08040));
+    L.Rect(238, 150, 2, 12);
+    L.Fill(Hex(0xB08A40));
+    L.Ellipse(272, 176, 5, 6);
+    L.Fill(Hex(0x6A3A20));
+    L.Rect(270.5, 164, 3, 7);
+    L.Fill(Hex(0x8A6A40));
+    // The window wall, open from x 295 onto the city.
+    ClearRect(L, 295, 50, 345, 180);
+    for (double x : {363.0, 434.0, 505.0}) {
+        L.Rect(x, 50, 6, 180);
+        L.FillGradient(x, 0, x + 6, 0, Hex(0x4A4E58), Hex(0x16181C));
+    }
+    L.Rect(579, 50, 12, 180);
+    L.FillGradient(579, 0, 591, 0, Hex(0x4A4E58), Hex(0x16181C));
+    L.Rect(290, 44, 350, 6);
+    L.Fill(Hex(0x22242A));
+    L.Rect(289, 44, 7, 186);  // the window's jamb
+    L.FillGradient(289, 0, 296, 0, Hex(0x3A3E46), Hex(0x16181C));
+    L.Rect(290, 226, 350, 11);  // sill
+    L.FillGradient(0, 226, 0, 237, Hex(0x5A5E66), Hex(0x2A2C30));
+    L.Line(290, 226, 640, 226, Hex(0x8A8E96), 1);
+    // Polished parquet and a patterned rug.
+    L.Rect(0, kWallFoot, 640, 480 - kWallFoot);
+    L.FillGradient(0, kWallFoot, 0, 480, Hex(0x3A2014), Hex(0x5A3420));
+    for (double y = kWallFoot + 10; y < 480; y += 10 + (y - kWallFoot) / 24) {
+        L.Line(0, y, 640, y, Hex(0x2A160C), 1);
+        const double step = 28 + (y - kWallFoot) / 4;
+        for (double x = std::fmod(y * 1.7, step); x < 640; x += step) L.Line(x, y, x - 4, y + 10, Hex(0x2A160C), 1);
+    }
+    L.Rect(80, 300, 480, 140);
     L.StrokeKeep(Hex(0x8A6A30), 3);
-    L.Colour(Hex(0x4A1E1E), 0.6);
+    L.Colour(Hex(0x4A1E1E), 0.85);
     cairo_fill(L.cr);
+    L.Rect(92, 310, 456, 120);
+    L.Stroke(Hex(0x7A5A2A), 2);
+    for (double x = 100; x < 540; x += 22) {
+        L.Poly({x, 318, x + 8, 314, x + 16, 318, x + 8, 322});
+        L.Fill(Hex(0x6A3A22));
+        L.Poly({x, 422, x + 8, 418, x + 16, 422, x + 8, 426});
+        L.Fill(Hex(0x6A3A22));
+    }
+    L.Ellipse(320, 370, 70, 34);
+    L.StrokeKeep(Hex(0x8A6A30), 2);
+    L.Fill(Hex(0x3A1616));
+    L.Ellipse(320, 370, 40, 18);
+    L.Stroke(Hex(0x7A5A2A), 1.5);
     FinishStrip(L, s, r, 0.06);
 }
 
-// Heaps of junk on a low horizon; the sky shows above them.
+// Heaps of junk on a low horizon; the sky shows above them. A heap is a
+// mound of scrap: panels, pipes, wheels and drums catching the light on
+// their upper edges.
 void Heap(Layer& L, double x, double h, Rgb c, Rng& r) {
     double w = h * r.Range(1.2, 2.0);
     L.Poly({x - w, 237, x - w * 0.4, 237 - h * 0.8, x - w * 0.1, 237 - h, x + w * 0.3, 237 - h * 0.85, x + w, 237});
     L.StrokeKeep(kOut, 1.5);
-    L.FillGradient(0, 237 - h, 0, 237, Mix(c, Rgb{255, 255, 255}, 0.12), Scale(c, 0.6));
-    // Scrap sticking out of the heap.
-    for (int k = 0; k < h / 12; ++k) {
-        double px = x + r.Range(-w * 0.6, w * 0.6), py = 237 - r.Range(5, h * 0.8);
-        if (r.Chance(0.5)) {
-            L.Rect(px - 8, py - 5, 16, 7);
+    L.FillGradient(0, 237 - h, 0, 237, Mix(c, Rgb{255, 255, 255}, 0.12), Scale(c, 0.55));
+    static const uint32_t scrap[6] = {0x6A2A20, 0x2A4A6A, 0x5A5A5E, 0x6A5A2A, 0x3A4A3A, 0x7A6A5A};
+    for (int k = 0; k < h / 5; ++k) {
+        // Pieces higher up the heap lie within its outline.
+        const double py = 237 - r.Range(4, h * 0.85), spread = w * (1 - (237 - py) / h) * 0.85;
+        const double px = x + r.Range(-spread, spread) + w * 0.1;
+        const Rgb col = Hex(scrap[r.Int(0, 5)]);
+        switch (r.Int(0, 3)) {
+        case 0: {  // a panel
+            const double pw = r.Range(8, 18), ph = r.Range(4, 8), a = r.Range(-0.5, 0.5);
+            cairo_save(L.cr);
+            cairo_translate(L.cr, px, py);
+            cairo_rotate(L.cr, a);
+            L.Rect(-pw / 2, -ph / 2, pw, ph);
             L.StrokeKeep(kOut, 1);
-            L.Fill(r.Chance(0.5) ? Hex(0x6A2A20) : Hex(0x2A4A6A));
-        } else {
-            L.Ellipse(px, py, 5, 5);
-            L.StrokeKeep(kOut, 1);
-            L.Fill(Hex(0x18181A));
+            L.FillGradient(0, -ph / 2, 0, ph / 2, Mix(col, Rgb{255, 255, 255}, 0.2), Scale(col, 0.6));
+            cairo_restore(L.cr);
+            break;
         }
+        case 1:  // a wheel
+            L.Ellipse(px, py, 5, 4.5);
+            L.StrokeKeep(kOut, 1);
+            L.Fill(Hex(0x141416));
+            L.Ellipse(px, py, 2, 1.8);
+            L.Fill(Hex(0x6A6E74));
+            break;
+        case 2:  // a pipe
+            L.Line(px - 8, py + r.Range(-3, 3), px + 8, py + r.Range(-3, 3), kOut, 3.4);
+            L.Line(px - 8, py, px + 8, py - 1, Mix(col, Rgb{255, 255, 255}, 0.25), 1.6);
+            break;
+        default:  // a drum on its side
+            L.Rect(px - 6, py - 4, 12, 8);
+            L.StrokeKeep(kOut, 1);
+            L.FillGradient(0, py - 4, 0, py + 4, Mix(col, Rgb{255, 255, 255}, 0.2), Scale(col, 0.55));
+            L.Line(px - 2, py - 4, px - 2, py + 4, Scale(col, 0.4), 1);
+            break;
+        }
+    }
+}
+
+// A stack of crushed cars, squashed flat, windows as dark slots.
+void CarStack(Layer& L, double x, int n, Rng& r) {
+    static const uint32_t cars[5] = {0x7A3A2A, 0x3A5A7A, 0x6A6A30, 0x5A5A5E, 0x2A5A4A};
+    for (int k = 0; k < n; ++k) {
+        const double y = 237 - 14 * (k + 1), cx = x + r.Range(-4, 4);
+        const Rgb col = Hex(cars[r.Int(0, 4)]);
+        L.Rect(cx, y, 54, 13);
+        L.StrokeKeep(kOut, 1.2);
+        L.FillGradient(0, y, 0, y + 13, Mix(col, Rgb{255, 255, 255}, 0.2), Scale(col, 0.55));
+        L.Rect(cx + 10, y + 2, 30, 4);
+        L.Fill(Hex(0x101418));
+        L.Ellipse(cx + 8, y + 11, 4, 2.5);
+        L.Ellipse(cx + 46, y + 11, 4, 2.5);
+        L.Fill(Hex(0x0E0E10));
+        L.Line(cx, y + 0.5, cx + 54, y + 0.5, Mix(col, Rgb{255, 255, 255}, 0.45), 1);
+        if (r.Chance(0.5)) {  // rust bleeding down
+            L.Rect(cx + r.Range(4, 44), y + 5, r.Range(4, 8), 7);
+            L.Colour(Hex(0x6A3418), 0.6);
+            cairo_fill(L.cr);
+        }
+    }
+}
+
+void TyrePile(Layer& L, double x, Rng& r) {
+    for (int k = 0; k < 9; ++k) {
+        const int row = k < 4 ? 0 : k < 7 ? 1 : 2;
+        const double tx = x + (k - (row == 0 ? 0 : row == 1 ? 4 : 7)) * 18 + row * 9, ty = 229 - row * 12;
+        L.Ellipse(tx, ty, 9.5, 8);
+        L.StrokeKeep(kOut, 1.2);
+        L.FillGradient(0, ty - 8, 0, ty + 8, Hex(0x3A3A3E), Hex(0x0E0E10));
+        L.Ellipse(tx, ty, 3.5, 3);
+        L.Fill(Hex(0x050506));
+        (void)r;
+    }
+}
+
+// A floodlight mast; the lamp head is below the heads-up display's rows.
+void Floodlight(Layer& L, double x) {
+    L.Line(x, 237, x, 112, kOut, 5);
+    L.Line(x, 237, x, 112, Hex(0x4A4E56), 3);
+    for (double y = 230; y > 120; y -= 14) L.Line(x - 4, y, x + 4, y - 7, Hex(0x3A3E44), 1);
+    L.Rect(x - 14, 104, 28, 9);
+    L.StrokeKeep(kOut, 1.5);
+    L.Fill(Hex(0x2A2C30));
+    for (double lx : {x - 9.0, x, x + 9.0}) {
+        L.Rect(lx - 3.5, 107, 7, 5);
+        L.Fill(Hex(0xF0E0A8));
+    }
+    // Its light falling on the ground below.
+    L.Poly({x - 12, 113, x + 12, 113, x + 60, 237, x - 60, 237});
+    L.Colour(Hex(0xF0E0A8), 0.07);
+    cairo_fill(L.cr);
+}
+
+// A site cabin on stilts with a lit window.
+void Cabin(Layer& L, double x) {
+    for (double lx : {x + 6.0, x + 74.0}) L.Line(lx, 237, lx, 186, Hex(0x2A2C30), 4);
+    L.Line(x + 6, 200, x + 74, 226, Hex(0x2A2C30), 1.5);
+    L.Line(x + 6, 226, x + 74, 200, Hex(0x2A2C30), 1.5);
+    L.Rect(x, 140, 80, 46);
+    L.StrokeKeep(kOut, 2);
+    L.FillGradient(0, 140, 0, 186, Hex(0x5A6A5A), Hex(0x2E3A2E));
+    for (double gx = x + 6; gx < x + 80; gx += 8) L.Line(gx, 142, gx, 184, Hex(0x3A463A), 1);
+    L.Rect(x - 4, 134, 88, 7);
+    L.StrokeKeep(kOut, 1.5);
+    L.Fill(Hex(0x2A2C30));
+    L.Rect(x + 12, 150, 26, 16);
+    L.StrokeKeep(kOut, 1.5);
+    L.Fill(Hex(0xE0B860));
+    L.Line(x + 25, 150, x + 25, 166, Hex(0x6A4A20), 1.5);
+    L.Rect(x + 52, 150, 16, 36);
+    L.StrokeKeep(kOut, 1.5);
+    L.Fill(Hex(0x2A2420));
+    // Steps down to the yard.
+    for (int k = 0; k < 5; ++k) L.Line(x + 84 + k * 5, 188 + k * 10, x + 94 + k * 5, 188 + k * 10, Hex(0x3A3C40), 2);
+    L.Line(x + 82, 186, x + 106, 237, Hex(0x3A3C40), 2);
+}
+
+// The yard's sign on two posts.
+void YardSign(Layer& L, double x) {
+    for (double px : {x + 14.0, x + 106.0}) L.Line(px, 237, px, 150, Hex(0x3A3C40), 4);
+    L.Rect(x, 118, 120, 36);
+    L.StrokeKeep(kOut, 2);
+    L.FillGradient(0, 118, 0, 154, Hex(0xD0B040), Hex(0x8A6A20));
+    BlockText(L, "SCRAP", x + 15, 125, 3.4, 1);
+    L.Fill(Hex(0x1A1410));
+    for (int k = 0; k < 8; ++k) {  // rust streaks
+        L.Line(x + 8 + k * 15, 120, x + 9 + k * 15, 128 + (k % 3) * 6, Hex(0x6A3A18), 1.5, 0.6);
     }
 }
 
 void JunkHorizon(Layer& L, double x0, double x1, Rng& r) {
     // Low enough that the junk city and the sky show above them.
     for (double x = x0; x < x1; x += r.Range(70, 150)) Heap(L, x, r.Range(30, 62), Hex(0x3A3028), r);
-    // Stacks of crushed cars.
-    for (double x = x0 + r.Range(0, 200); x < x1; x += r.Range(300, 600)) {
-        for (int k = 0; k < 4; ++k) {
-            double y = 237 - 14 * (k + 1);
-            L.Rect(x + r.Range(-4, 4), y, 54, 13);
-            L.StrokeKeep(kOut, 1.2);
-            static const uint32_t cars[4] = {0x7A3A2A, 0x3A5A7A, 0x6A6A30, 0x5A5A5E};
-            L.Fill(Hex(cars[r.Int(0, 3)]));
-        }
-    }
+    for (double x = x0 + r.Range(0, 200); x < x1; x += r.Range(300, 600)) CarStack(L, x, r.Int(3, 5), r);
     for (double x = x0; x < x1; x += r.Range(40, 90)) Heap(L, x, r.Range(14, 32), Hex(0x4A3C30), r);
-    // Wire fence in front of the heaps.
+    // Wire fence in front of the heaps, barbed along the top.
     L.Line(x0, 208, x1, 208, Hex(0x5A5E64), 1.5);
-    for (double x = x0 - std::fmod(x0, 60); x < x1; x += 60) L.Line(x, 204, x, 237, Hex(0x4A4E54), 3);
+    L.Line(x0, 203, x1, 203, Hex(0x4A4E54), 1);
+    for (double x = x0 - std::fmod(x0, 6); x < x1; x += 6) L.Line(x, 201, x + 3, 205, Hex(0x6A6E74), 0.8);
+    for (double x = x0 - std::fmod(x0, 60); x < x1; x += 60) {
+        L.Line(x, 200, x, 237, kOut, 4);
+        L.Line(x, 200, x, 237, Hex(0x5A5E64), 2);
+    }
     for (double x = x0 - std::fmod(x0, 8); x < x1; x += 8) {
         L.Line(x, 208, x + 8, 237, Hex(0x4A4E54), 0.7);
         L.Line(x + 8, 208, x, 237, Hex(0x4A4E54), 0.7);
@@ -384,18 +593,81 @@ void JunkHorizon(Layer& L, double x0, double x1, Rng& r) {
 void DirtFloor(Layer& L, double x0, double x1, Rng& r) {
     L.Rect(x0, kWallFoot, x1 - x0, 480 - kWallFoot);
     L.FillGradient(0, kWallFoot, 0, 480, Hex(0x3A3024), Hex(0x4A3C2C));
+    // Tyre ruts running along the yard.
+    for (double y : {300.0, 318.0, 410.0, 430.0}) {
+        L.Rect(x0, y, x1 - x0, 7);
+        L.Colour(Hex(0x2A2218), 0.55);
+        cairo_fill(L.cr);
+        L.Line(x0, y + 7, x1, y + 7, Hex(0x5A4A36), 1, 0.5);
+    }
     for (int k = 0; k < (x1 - x0) / 8; ++k) {
         L.Ellipse(r.Range(x0, x1), r.Range(245, 478), r.Range(2, 8), r.Range(1, 3));
         L.Colour(r.Chance(0.5) ? Hex(0x2A2218) : Hex(0x5A4A38), 0.7);
         cairo_fill(L.cr);
     }
+    // Oil puddles with a sheen, bits of scrap, tufts of weed.
+    for (int k = 0; k < (x1 - x0) / 160; ++k) {
+        const double x = r.Range(x0, x1), y = r.Range(260, 470), w = r.Range(20, 50);
+        L.Ellipse(x, y, w, w * 0.12);
+        L.Fill(Hex(0x141214));
+        L.Line(x - w * 0.5, y - 1, x + w * 0.2, y - 1, Hex(0x4A4A6A), 1, 0.6);
+    }
+    static const uint32_t bits[4] = {0x6A6E74, 0x6A2A20, 0x2A4A6A, 0x8A7A5A};
+    for (int k = 0; k < (x1 - x0) / 30; ++k) {
+        const double x = r.Range(x0, x1), y = r.Range(250, 478);
+        L.Rect(x, y, r.Range(2, 6), r.Range(1.5, 3));
+        L.Fill(Hex(bits[r.Int(0, 3)]));
+    }
+    for (int k = 0; k < (x1 - x0) / 40; ++k) {
+        const double x = r.Range(x0, x1), y = r.Range(245, 478);
+        for (int j = 0; j < 4; ++j) L.Line(x, y, x + r.Range(-3, 3), y - r.Range(3, 7), Hex(0x3A4A26), 1);
+    }
     for (double x = x0; x < x1; x += 30) L.Line(x, 240, x + 8, 232, Hex(0x5A5E64), 1);  // wire fence foot
+}
+
+// A crane over the heaps: lattice boom, cab, a car hanging from the magnet.
+void Crane(Layer& L, double x) {
+    const Rgb steel = Hex(0x9A7420), o = kOut;
+    L.Rect(x - 26, 206, 52, 31);  // the tracked base
+    L.StrokeKeep(o, 2);
+    L.FillGradient(0, 206, 0, 237, Hex(0x5A5A5E), Hex(0x1E1E22));
+    for (double tx = x - 22; tx < x + 24; tx += 8) L.Line(tx, 230, tx, 237, Hex(0x101012), 2);
+    L.Rect(x - 18, 176, 36, 30);  // the cab
+    L.StrokeKeep(o, 2);
+    L.FillGradient(0, 176, 0, 206, Hex(0xC89A30), Hex(0x6A4A10));
+    L.Rect(x - 12, 180, 14, 12);
+    L.Fill(Hex(0x8AA0A8));
+    // Lattice boom from the cab up and out.
+    const double bx0 = x + 6, by0 = 178, bx1 = x + 250, by1 = 64;
+    L.Line(bx0, by0, bx1, by1, o, 5);
+    L.Line(bx0, by0 - 7, bx1, by1 - 3, o, 5);
+    L.Line(bx0, by0, bx1, by1, steel, 3);
+    L.Line(bx0, by0 - 7, bx1, by1 - 3, steel, 3);
+    for (int k = 0; k < 16; ++k) {
+        const double t0 = k / 16.0, t1 = (k + 1) / 16.0;
+        L.Line(bx0 + (bx1 - bx0) * t0, by0 + (by1 - by0) * t0, bx0 + (bx1 - bx0) * t1, by0 - 7 + (by1 - 3 - by0 + 7) * t1,
+               steel, 1.2);
+    }
+    // Cable, magnet and the car it holds.
+    L.Line(bx1 - 4, by1, bx1 - 4, 140, Hex(0x2A2A2A), 1.5);
+    L.Ellipse(bx1 - 4, 144, 14, 5);
+    L.StrokeKeep(o, 1.5);
+    L.Fill(Hex(0x3A3A3E));
+    L.Rect(bx1 - 30, 150, 52, 18);
+    L.StrokeKeep(o, 1.5);
+    L.FillGradient(0, 150, 0, 168, Hex(0x4A7A9A), Hex(0x1E3A4E));
+    L.Rect(bx1 - 20, 153, 30, 6);
+    L.Fill(Hex(0x101418));
 }
 
 void JunkyardStrip(Sheet& s, Rng& r) {
     const int W = 5400;
     Layer L(W, 480);
     JunkHorizon(L, -40, W + 40, r);
+    for (double x : {260.0, 1980.0, 3300.0, 4700.0}) TyrePile(L, x, r);
+    for (double x : {620.0, 2400.0, 4300.0}) Cabin(L, x);
+    for (double x : {120.0, 1180.0, 2880.0, 4020.0, 5200.0}) Floodlight(L, x);
+    YardSign(L, 900);
     // The shed front, the only wall of the yard.
     L.Rect(3615, 100, 221, 137);
     L.StrokeKeep(kOut, 2);
@@ -406,12 +678,10 @@ void JunkyardStrip(Sheet& s, Rng& r) {
     L.Fill(Hex(0x5A3A2A));
     L.Rect(3690, 160, 60, 77);
     L.Fill(Hex(0x1A1410));
-    // A crane arm over the heaps.
-    L.Line(1500, 237, 1500, 60, Hex(0x8A6A20), 8);
-    L.Line(1500, 64, 1760, 90, Hex(0x8A6A20), 6);
-    L.Line(1740, 90, 1740, 150, Hex(0x2A2A2A), 1.5);
-    L.Ellipse(1740, 156, 14, 6);
-    L.Fill(Hex(0x3A3A3A));
+    L.Rect(3640, 130, 30, 18);
+    L.StrokeKeep(kOut, 1.5);
+    L.Fill(Hex(0xC8A050));
+    Crane(L, 1500);
     DirtFloor(L, 0, W, r);
     FinishStrip(L, s, r, 0.12);
 }
@@ -419,11 +689,22 @@ void JunkyardStrip(Sheet& s, Rng& r) {
 void JunkendStrip(Sheet& s, Rng& r) {
     Layer L(640, 480);
     JunkHorizon(L, -40, 680, r);
+    Floodlight(L, 60);
+    TyrePile(L, 250, r);
     // A container front between 419 and 584.
     L.Rect(409, 110, 185, 127);
     L.StrokeKeep(kOut, 2);
     L.FillGradient(0, 110, 0, 237, Hex(0x2A5A7A), Hex(0x1A3A50));
     for (double x = 415; x < 590; x += 9) L.Line(x, 112, x, 235, Hex(0x1A3A50), 2);
+    L.Line(409, 111, 594, 111, Hex(0x6A9AB8), 1);
+    for (double x : {430.0, 560.0}) {  // door bars and handles
+        L.Line(x, 118, x, 230, Hex(0x5A7A90), 3);
+        L.Rect(x - 3, 170, 6, 10);
+        L.Fill(Hex(0x8AA0B0));
+    }
+    L.Rect(470, 130, 60, 14);
+    L.Colour(Hex(0x6A3418), 0.7);
+    cairo_fill(L.cr);
     DirtFloor(L, 0, 640, r);
     FinishStrip(L, s, r, 0.12);
 }
