@@ -4,7 +4,6 @@
 
 #include "figure.h"
 #include "generators.h"
-#include "glyphs.h"
 
 namespace dg {
 namespace {
@@ -113,9 +112,14 @@ void Machine(Layer& L, double phase, double bob, double damage, double fallen, R
         L.Fill(damage > 0.6 ? Hex(0x5A4A18) : Hex(0xD0A020));
     }
     cairo_restore(L.cr);
-    // Stencilled designation; grime streaks down the flank.
-    BlockText(L, "KR770", 67, body + 27, 1.4, 1);
-    L.Fill(Scale(hull, 0.38));
+    // A warning diamond stencilled on the flank (the left-facing cells are
+    // mirrors, so no lettering); grime streaks down the side.
+    L.Poly({82, body + 23, 89, body + 29, 82, body + 35, 75, body + 29});
+    L.StrokeKeep(Scale(hull, 0.35), 1.2);
+    L.Fill(damage > 0.6 ? Hex(0x5A4A18) : Hex(0xD0A020));
+    L.Rect(81.2, body + 25.5, 1.6, 4.5);
+    L.Rect(81.2, body + 31, 1.6, 1.6);
+    L.Fill(Hex(0x141414));
     for (int k = 0; k < 7; ++k) {
         const double x = 34 + k * 13 + (k % 3) * 2;
         L.Line(x, body + 40, x + 1, body + 52 + (k % 4) * 4, Scale(hull, 0.62), 1.0, 0.7);

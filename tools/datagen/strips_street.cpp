@@ -117,10 +117,14 @@ void BuildStreet(Sheet& s, Rng& r, const Street& st, Layer& L) {
         // Low roofs stay above the wall lamps and the shop signs (y 112).
         const double top = b.tall ? 0 : r.Range(74, 104);
         Rgb wall = st.walls[k % st.walls.size()];
-        // No sign where a gap will cut through the ground floor.
-        bool gap = false;
-        for (const Span& g : st.gaps) gap = gap || (g.b + 10 > x && g.a - 10 < x + w);
-        Facade(L, x, x + w, top, wall, Mix(wall, Rgb{200, 200, 200}, 0.25), r, st.brick, !gap);
+        // No sign where a gap, a shop front or a sniper's recess will cover
+        // part of the ground floor.
+        bool busy = false;
+        auto overlaps = [&](double a, double b) { busy = busy || (b > x && a < x + w); };
+        for (const Span& g : st.gaps) overlaps(g.a - 10, g.b + 10);
+        for (double sx : st.shops) overlaps(sx - 10, sx + 130);
+        for (double rx : st.recesses) overlaps(rx - 6, rx + 63);
+        Facade(L, x, x + w, top, wall, Mix(wall, Rgb{200, 200, 200}, 0.25), r, st.brick, !busy);
         if (!b.tall) Rooftop(L, x, x + w, top, r);
         // Ground floor: doors and, for warehouses, loading doors.
         if (st.warehouse && w > 240) RollerDoor(L, x + w * 0.35, 90, 140);
