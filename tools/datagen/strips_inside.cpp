@@ -608,9 +608,10 @@ void DirtFloor(Layer& L, double x0, double x1, Rng& r) {
     // Oil puddles with a sheen, bits of scrap, tufts of weed.
     for (int k = 0; k < (x1 - x0) / 160; ++k) {
         const double x = r.Range(x0, x1), y = r.Range(260, 470), w = r.Range(20, 50);
-        L.Ellipse(x, y, w, w * 0.12);
-        L.Fill(Hex(0x141214));
-        L.Line(x - w * 0.5, y - 1, x + w * 0.2, y - 1, Hex(0x4A4A6A), 1, 0.6);
+        L.Ellipse(x, y, w, w * 0.1);
+        L.Colour(Hex(0x1C1818), 0.7);
+        cairo_fill(L.cr);
+        L.Line(x - w * 0.5, y - 1, x + w * 0.2, y - 1, Hex(0x5A5A78), 1, 0.5);
     }
     static const uint32_t bits[4] = {0x6A6E74, 0x6A2A20, 0x2A4A6A, 0x8A7A5A};
     for (int k = 0; k < (x1 - x0) / 30; ++k) {
