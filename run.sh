@@ -4,6 +4,8 @@
 #   ./run.sh test   the same set-up, then every test headless: a normal build
 #                   and one with AddressSanitizer and UBSan
 #   ./run.sh build  set-up and the normal build only
+#   ./run.sh windows  set-up and the Windows build in build-win/ (cross-built
+#                   with mingw-w64; test it with: ctest --test-dir build-win)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,10 +14,14 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libgles2
   libcairo2-dev espeak-ng espeak-ng-data libespeak-ng-dev
   libgtest-dev libgmock-dev libbenchmark-dev)
+# The Windows build: the cross compiler, Debian's sources of the libraries,
+# and wine with a virtual display to test it.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev autoconf automake libtool
+  wine64 xvfb xauth xdotool imagemagick strace)
 
 install_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -35,6 +41,31 @@ build() {  # build DIR [cmake options...]
   cmake --build "$dir" -j "$JOBS"
 }
 
+# The Windows libraries (scripts/windows_deps.sh) build in the background
+# while the build for this machine runs; windows_build waits for them.
+WIN_DEPS_PID=""
+start_windows_deps() {
+  mkdir -p build-win
+  nice -n 5 scripts/windows_deps.sh build-win/deps >build-win/deps.log 2>&1 &
+  WIN_DEPS_PID=$!
+}
+
+windows_build() {  # windows_build HOST_BUILD_DIR
+  local host=$PWD/$1
+  if ! wait "$WIN_DEPS_PID"; then
+    cat build-win/deps.log >&2
+    return 1
+  fi
+  cat build-win/deps.log
+  cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DSTREETWARDEN_WIN_PREFIX="$PWD/build-win/deps/prefix" \
+    -DSTREETWARDEN_DATA_FROM="$host/Data" -DSTREETWARDEN_HOST_BUILD="$host" \
+    -DSTREETWARDEN_BENCH=OFF -DSTREETWARDEN_WERROR=ON >/dev/null
+  cmake --build build-win -j "$JOBS"
+  # wine makes its prefix on first use; once, before tests run side by side.
+  scripts/wine_run.sh wineboot --init >/dev/null 2>&1 || true
+}
+
 run_tests() {  # run_tests DIR
   SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
     ctest --test-dir "$1" -j "$JOBS" --output-on-failure --timeout 900
@@ -50,17 +81,28 @@ case "$mode" in
   build)
     build build
     ;;
+  windows)
+    start_windows_deps
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j "$JOBS" --target game_data wine_program_tests
+    windows_build build
+    echo "== build-win/ holds streetwarden.exe and its Data folder"
+    ;;
   test)
     werror=-DSTREETWARDEN_WERROR=ON
+    start_windows_deps
     build build "$werror"
     run_tests build
+    echo "== Windows build (mingw-w64), its tests under wine"
+    windows_build build
+    ctest --test-dir build-win -j "$JOBS" --output-on-failure --timeout 900
     echo "== sanitizer build (AddressSanitizer + UBSan)"
     build build-asan "$werror" -DSTREETWARDEN_SANITIZE=ON -DSTREETWARDEN_BENCH=OFF \
       -DSTREETWARDEN_DATA_FROM="$PWD/build/Data"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-asan
     ;;
   *)
-    echo "usage: $0 [play|test|build]" >&2
+    echo "usage: $0 [play|test|build|windows]" >&2
     exit 2
     ;;
 esac

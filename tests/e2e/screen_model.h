@@ -81,8 +81,8 @@ inline int Draw(Screen& s, int32_t image, int32_t frame, int x, int y, int layer
 }
 
 // Bitmap text as the game draws it: glyph cells of SilverfontImage, 9 pixels
-// apart, centred on the 640-pixel screen (upper case, letters, digits and
-// spaces only).
+// apart, centred on the 640-pixel screen (upper-case letters, digits, spaces
+// and full stops only).
 inline Rect DrawCentredText(Screen& s, int32_t font, int y, const std::string& text, int layer, Blend blend) {
     const int count = static_cast<int>(text.size());
     const int x0 = (Width - 9 * count) / 2;
@@ -91,6 +91,7 @@ inline Rect DrawCentredText(Screen& s, int32_t font, int y, const std::string& t
         int cell = -1;
         if (c >= 'A' && c <= 'Z') cell = c - 'A';
         if (c >= '0' && c <= '9') cell = 26 + (c - '0');
+        if (c == '.') cell = 36;
         if (cell >= 0) Draw(s, font, cell, x0 + 9 * i, y, layer, blend);
     }
     return Rect{x0, y, 9 * count + 1, ImageFrameHeight(font)};

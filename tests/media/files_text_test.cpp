@@ -26,8 +26,11 @@ TEST(Files, LittleEndianRoundTripAndExactBytes) {
     WriteFloat32(out, 0.25f);
     EXPECT_EQ(CloseFile(out), 1);
 
-    std::ifstream raw(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(raw)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    {
+        std::ifstream raw(path, std::ios::binary);  // closed before the file is removed
+        bytes.assign(std::istreambuf_iterator<char>(raw), std::istreambuf_iterator<char>());
+    }
     ASSERT_EQ(bytes.size(), 12u);
     EXPECT_EQ(std::memcmp(bytes.data(), "\x04\x03\x02\x01\xFE\xFF\xFF\xFF\x00\x00\x80\x3E", 12), 0);
 

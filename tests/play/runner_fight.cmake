@@ -24,7 +24,7 @@ else()
 endif()
 
 execute_process(
-  COMMAND ${RUNNER} --data ${DATA} --stage 6 ${args}
+  COMMAND ${EMULATOR} ${RUNNER} --data ${DATA} --stage 6 ${args}
   OUTPUT_FILE ${OUT}.json
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

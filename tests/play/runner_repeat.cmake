@@ -2,7 +2,7 @@
 # runs print the same state.
 foreach(run 1 2)
   execute_process(
-    COMMAND ${RUNNER} --data ${DATA} --stage 6 --passes 1500 --ticks-per-pass 2
+    COMMAND ${EMULATOR} ${RUNNER} --data ${DATA} --stage 6 --passes 1500 --ticks-per-pass 2
             --input ${INPUT} --dump 1,250,700,1200
     OUTPUT_FILE ${OUT}_${run}.json
     RESULT_VARIABLE status)

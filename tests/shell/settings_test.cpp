@@ -77,6 +77,22 @@ TEST_F(SettingsFile, SaveWritesTwentyFourLittleEndianBytesThatLoadBack) {
     EXPECT_EQ(Brightness, 0.5f);
 }
 
+// Each save replaces the file the one before left (on every system: a plain
+// rename does not replace an existing file everywhere).
+TEST_F(SettingsFile, SavesOverAnEarlierSaveSucceedAndKeepTheLastValues) {
+    for (int32_t save = 1; save <= 3; ++save) {
+        SCOPED_TRACE(save);
+        GamesPlayed = save;
+        ControlScheme = save;
+        Brightness = 0.125f * static_cast<float>(save);
+        ::testing::internal::CaptureStderr();
+        SaveSettings();
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(FileBytes("Data/save.kvg"), File(save, save, 1, 1, 0, 0.125f * static_cast<float>(save)));
+        EXPECT_FALSE(fs::exists(SettingsTempPath));
+    }
+}
+
 TEST_F(SettingsFile, AShortFileKeepsTheDefaultsOfTheFieldsItDoesNotHold) {
     WriteBytes("Data/save.kvg", File(9, 2, 0, 0, 1, 0.3f).substr(0, 10));  // two fields and a half
     LoadSettings();

@@ -1,12 +1,11 @@
 // Helpers of the shell tests.
 #include "shell_fixture.h"
 
-#include <unistd.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "headless.h"
 #include "play/stage_loop.h"
@@ -138,9 +137,15 @@ void MakeDataFolder(const std::string& root) {
 }
 
 std::string MakeTempDir() {
-    std::string pattern = (fs::temp_directory_path() / "shelltest-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return "";
-    return pattern;
+    // create_directory says whether it made the folder, so two test
+    // processes never share one.
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path dir = fs::temp_directory_path() / ("shelltest-" + std::to_string(seed()));
+        std::error_code ec;
+        if (fs::create_directory(dir, ec)) return dir.string();
+    }
+    return "";
 }
 
 void RemoveTree(const std::string& path) {

@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <unordered_map>
 
-#include <unistd.h>
-
 #include "media_internal.h"
+#include "os/platform.h"
 
 namespace media {
 namespace {
@@ -113,7 +112,7 @@ int32_t CloseFile(int32_t stream) {
         // Flushed and synced, so a rename that follows never exposes a
         // half-written file after a crash.
         if (std::fflush(s->file) != 0) ok = false;
-        if (fsync(fileno(s->file)) != 0) ok = false;
+        if (!media::os::CommitToDisk(s->file)) ok = false;
     }
     if (std::fclose(s->file) != 0) ok = false;
     s->file = nullptr;
@@ -132,7 +131,7 @@ int32_t FileBytesLeft(int32_t stream) {
 }
 
 int32_t ReplaceFile(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0 ? 1 : 0;
+    return media::os::MoveOver(from, to) ? 1 : 0;
 }
 
 void DeleteFile(const std::string& path) { std::remove(path.c_str()); }

@@ -109,6 +109,32 @@ bool MakeSurface() {
     return g_fbo.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
+// Makes the hidden window full screen and shows it; returns the colour depth
+// the screen then has.
+int32_t EnterFullScreen(SDL_Window* window, int32_t width, int32_t height, int32_t depth) {
+    // The screen's own mode closest to the size with the asked colour depth;
+    // where the system has none of that depth (or no mode change works),
+    // the desktop's mode as it is. The surface is drawn 32-bit either way
+    // and scaled to the screen when presented.
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+    SDL_DisplayMode want{};
+    want.format = depth == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
+    want.w = width;
+    want.h = height;
+    SDL_DisplayMode mode{};
+    bool exclusive = SDL_GetClosestDisplayMode(display, &want, &mode) != nullptr &&
+                     SDL_SetWindowDisplayMode(window, &mode) == 0 &&
+                     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0;
+    if (!exclusive) SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // The mode changes as the window shows. The depth is what the screen
+    // then reports, not what was asked, counted as the bits a pixel takes
+    // (a 16-bit mode may hold 15 bits of colour, 32-bit ones hold 24).
+    SDL_ShowWindow(window);
+    SDL_DisplayMode now{};
+    if (SDL_GetCurrentDisplayMode(display, &now) != 0) return depth;
+    return 8 * static_cast<int32_t>(SDL_BYTESPERPIXEL(now.format));
+}
+
 }  // namespace
 
 Display& TheDisplay() { return g_display; }
@@ -129,7 +155,7 @@ void InitDisplay() {
     // While SDL looks for a display, the window systems' client libraries may
     // print their own complaints (a missing runtime folder, say); the program
     // speaks for itself when it cannot open a display, in one line.
-    int savedStderr = -1;
+    [[maybe_unused]] int savedStderr = -1;
 #if defined(__unix__)
     std::fflush(stderr);
     savedStderr = dup(STDERR_FILENO);
@@ -179,14 +205,16 @@ void OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz, in
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
-    // Full screen takes the desktop's mode as it is: the drawing surface is
-    // 32-bit whatever depth was asked, and DisplayColourDepth reports the ask.
+    // Full screen opens hidden, switches the screen to the mode and shows.
     Uint32 windowFlags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (d.depth != 0) windowFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (d.depth != 0) windowFlags |= SDL_WINDOW_HIDDEN;
     const std::string& title = sdlmedia::AppTitle();
     d.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, d.width, d.height,
                                 windowFlags);
     if (!d.window) sdlmedia::CannotOpen(sdlmedia::SdlError());
+    if (d.depth != 0) {
+        d.depth = sdlmedia::EnterFullScreen(d.window, d.width, d.height, d.depth);
+    }
     // No profile is asked for: every driver then gives a context with the
     // fixed-function pipeline (a compatibility or legacy one).
     d.context = SDL_GL_CreateContext(d.window);

@@ -1,17 +1,11 @@
 // The program's entry: make the program's own folder the working directory
 // (the game reads its Data folder by relative paths), then run the game.
-#include <SDL.h>
+#include <SDL.h>  // on Windows SDL starts the program through its own WinMain
 
-#include <filesystem>
-#include <system_error>
-
+#include "os/platform.h"
 #include "sdl_backend.h"
 
 int main(int /*argc*/, char* /*argv*/[]) {
-    if (char* base = SDL_GetBasePath()) {
-        std::error_code ignored;
-        std::filesystem::current_path(base, ignored);
-        SDL_free(base);
-    }
+    media::os::EnterProgramFolder();
     sdlmedia::EndProcess(GameModuleEntry());
 }

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "media_internal.h"
+#include "os/platform.h"
 #include "sdl_backend.h"
 
 namespace sdlmedia {
@@ -90,6 +91,8 @@ int32_t AskYesNoCancel(const std::string& text, int32_t serious) {
             message += text[i];
         }
     }
+    int32_t systemAnswer = 0;
+    if (media::os::AskYesNoCancel(sdlmedia::g_title, message, serious != 0, &systemAnswer)) return systemAnswer;
     if (sdlmedia::VideoDriverShowsNothing()) {
         FailAndExit("cannot ask the display question: no display to show it on", 1);
     }

@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 #include <SDL_opengl.h>
+// On Windows SDL_opengl.h brings in windows.h, whose macros would rename
+// the media layer's own functions and types.
+#undef DrawState
+#undef DeleteFile
 
 #include <cstdint>
 #include <string>

@@ -1,0 +1,29 @@
+// The few operating-system services the media layer needs beyond SDL and the
+// C++ library, one implementation per system (posix.cpp, windows.cpp). Paths
+// are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace media::os {
+
+// Makes the folder of the running program the working directory; false when
+// it cannot be found or entered.
+bool EnterProgramFolder();
+
+// Pushes a stream's written bytes through to the disk (after fflush).
+bool CommitToDisk(std::FILE* file);
+
+// Puts the file `from` in the place of `to` in one step, replacing `to` when
+// it exists; when it fails `to` is left as it was.
+bool MoveOver(const std::string& from, const std::string& to);
+
+// Asks a question in the system's own message box with Yes, No and Cancel;
+// `text` has its lines separated by '\n'. Stores 1, 0 or -1 in `answer` and
+// returns true; returns false where the system has no such box, so the
+// caller shows its own.
+bool AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer);
+
+}  // namespace media::os

@@ -1,0 +1,427 @@
+// The Windows build's own program, run under wine on a virtual X display as a
+// person would run it: its display questions answered from the keyboard, the
+// title it reaches held against the images' own pixels, the version label
+// shown while C is held, the settings it saves on quitting, and a cancel that
+// ends it before any data file is opened.
+//
+// This program runs on the build machine and drives wine from outside; each
+// test starts one copy of the game and needs an X display of its own
+// (xvfb-run), as CTest gives it.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "game_start.h"
+#include "media_internal.h"
+#include "screen_model.h"
+#include "shell/assets.h"
+
+namespace fs = std::filesystem;
+using e2e::Blend;
+using e2e::Rect;
+using e2e::Screen;
+
+namespace {
+
+constexpr const char* Title = "Kestrion Vigil";
+
+std::string Setting(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// Runs a shell command and returns what it printed.
+std::string Shell(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+std::string Quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// ---------------------------------------------------------------- the program
+
+// streetwarden.exe and its Data folder, copied into a folder whose name is
+// not ASCII, and started from another folder.
+class GameFolder {
+public:
+    GameFolder() {
+        std::random_device seed;
+        root_ = fs::temp_directory_path() / ("sw-wine-" + std::to_string(seed()));
+        folder_ = root_ / "Spiel Vigil \xC3\x9C\xC3\xB1\xC3\xAF \xE8\xA1\x97";  // "Spiel Vigil Üñï 街"
+        const fs::path build = Setting("STREETWARDEN_WIN_BUILD");
+        fs::create_directories(folder_);
+        fs::copy_file(build / "streetwarden.exe", folder_ / "streetwarden.exe");
+        fs::copy(build / "Data", folder_ / "Data", fs::copy_options::recursive);
+        fs::remove(folder_ / "Data" / "save.kvg");
+    }
+    ~GameFolder() {
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+    const fs::path& Path() const { return folder_; }
+    fs::path Root() const { return root_; }
+
+private:
+    fs::path root_, folder_;
+};
+
+class Program {
+public:
+    // Starts the program under wine (behind `wrapper`, if any) with the
+    // working directory `from`; what it prints goes to `log`.
+    Program(const fs::path& exe, const fs::path& from, const fs::path& log, std::vector<std::string> wrapper = {}) {
+        std::vector<std::string> args = std::move(wrapper);
+        args.push_back(Setting("STREETWARDEN_WINE_RUN"));
+        args.push_back(exe.string());
+        pid_ = fork();
+        if (pid_ == 0) {
+            setpgid(0, 0);
+            if (chdir(from.c_str()) != 0) _exit(126);
+            FILE* out = std::freopen(log.c_str(), "w", stdout);
+            if (out) dup2(fileno(stdout), STDERR_FILENO);
+            std::vector<char*> argv;
+            for (std::string& a : args) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execvp(argv[0], argv.data());
+            _exit(127);
+        }
+    }
+    ~Program() {
+        if (running()) {
+            kill(-pid_, SIGKILL);
+            int status = 0;
+            waitpid(pid_, &status, 0);
+        }
+    }
+    bool running() {
+        if (pid_ <= 0 || ended_) return false;
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            ended_ = true;
+            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        return !ended_;
+    }
+    // Waits for the end; the exit status, or -1 when it is still running.
+    int WaitForEnd(int ms) {
+        for (int waited = 0; waited < ms && running(); waited += 100) Pause(100);
+        return running() ? -1 : status_;
+    }
+
+private:
+    pid_t pid_ = -1;
+    bool ended_ = false;
+    int status_ = -1;
+};
+
+// ---------------------------------------------------------------- the X display
+
+struct Window {
+    std::string id;
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+// The visible windows captioned with the game's title (the questions' boxes
+// and the game's window).
+std::vector<Window> TitledWindows() {
+    std::vector<Window> found;
+    std::istringstream ids(Shell("xdotool search --onlyvisible --name '^" + std::string(Title) + "$' 2>/dev/null"));
+    std::string id;
+    while (ids >> id) {
+        Window w;
+        w.id = id;
+        std::istringstream geometry(Shell("xdotool getwindowgeometry --shell " + id + " 2>/dev/null"));
+        std::string line;
+        while (std::getline(geometry, line)) {
+            const size_t eq = line.find('=');
+            if (eq == std::string::npos) continue;
+            const std::string key = line.substr(0, eq);
+            const int value = std::atoi(line.c_str() + eq + 1);
+            if (key == "X") w.x = value;
+            if (key == "Y") w.y = value;
+            if (key == "WIDTH") w.w = value;
+            if (key == "HEIGHT") w.h = value;
+        }
+        found.push_back(w);
+    }
+    return found;
+}
+
+// Waits for a window that `fits`, while the program runs.
+bool WaitForWindow(Program& program, const std::function<bool(const Window&)>& fits, int ms, Window* out) {
+    for (int waited = 0; waited < ms && program.running(); waited += 250) {
+        for (const Window& w : TitledWindows()) {
+            if (fits(w)) {
+                *out = w;
+                return true;
+            }
+        }
+        Pause(250);
+    }
+    return false;
+}
+
+bool IsQuestion(const Window& w) { return w.w > 0 && w.w < 640 && w.h < 480; }
+
+// Answers the question box with a key, as a person would: the box takes the
+// focus, then the key goes to it.
+void Answer(const Window& box, const std::string& key) {
+    Shell("xdotool windowfocus --sync " + box.id + " 2>/dev/null; xdotool key " + key + " 2>/dev/null");
+}
+
+// The whole X screen.
+bool Screenshot(media::Picture* picture, const std::string& path) {
+    Shell("import -window root png:" + Quoted(path) + " 2>/dev/null");
+    return media::DecodePng(path, *picture, nullptr);
+}
+
+// The 640 x 480 picture at (x, y) of the X screen.
+Screen Cut(const media::Picture& p, int x, int y) {
+    Screen s;
+    for (int row = 0; row < e2e::Height; ++row) {
+        for (int col = 0; col < e2e::Width; ++col) {
+            const int sx = x + col, sy = y + row;
+            if (sx < 0 || sy < 0 || sx >= p.width || sy >= p.height) continue;
+            std::copy_n(p.rgb.data() + (static_cast<size_t>(sy) * p.width + sx) * 3, 3, s.At(col, row));
+        }
+    }
+    return s;
+}
+
+// ---------------------------------------------------------------- the screens
+
+// The generated images, loaded as the game loads them.
+void LoadImagesOnce() {
+    static bool loaded = false;
+    if (loaded) return;
+    loaded = true;
+    std::string error;
+    const fs::path data = fs::path(Setting("STREETWARDEN_WIN_BUILD")) / "Data";
+    ASSERT_TRUE(EnterDataFolder(data.string(), &error)) << error;
+    StartUpForSection();
+}
+
+// The title picture with the maker's line lit over it, as every title frame
+// has them; `maker` gets the line's box.
+Screen TitleBase(Rect* maker) {
+    Screen s;
+    e2e::Draw(s, TitlescreenImage, 0, 0, 0, 1);
+    *maker = e2e::DrawCentredText(s, SilverfontImage, 464, "A STREETWARDEN GAME", 2, Blend::Light);
+    return s;
+}
+
+bool Matches(const Screen& actual, const Screen& expected, const Rect& box, int tolerance = 3) {
+    return e2e::Compare(actual, expected, tolerance, [&](int x, int y) { return box.Contains(x, y); }).differing == 0;
+}
+
+int LitPixels(const Screen& s) {
+    int lit = 0;
+    for (size_t i = 0; i < s.rgb.size(); i += 3) lit += (s.rgb[i] | s.rgb[i + 1] | s.rgb[i + 2]) > 16;
+    return lit;
+}
+
+// Watches the program's picture at (x, y) from its start to its title,
+// skipping the story with Space, and returns the first title frame seen.
+//
+// The story is lines of text over black, under a third of the screen lit;
+// the title's picture lights all of it. Space must not reach the title,
+// where it would start a game; the screens before it forget the keys
+// pressed while they ran (the logo, the loading screen as the story starts,
+// the title's own fade-in), so Space goes to every picture but the title's.
+bool ReachTitle(Program& program, int x, int y, const std::string& shotPath, Screen* title) {
+    Rect maker{};
+    const Screen titleBase = TitleBase(&maker);
+    auto lastSkip = std::chrono::steady_clock::now() - std::chrono::seconds(10);
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(240);
+    media::Picture p;
+    Screen s;
+    while (std::chrono::steady_clock::now() < limit && program.running()) {
+        if (!Screenshot(&p, shotPath)) {
+            Pause(200);
+            continue;
+        }
+        s = Cut(p, x, y);
+        if (Matches(s, titleBase, maker)) {
+            *title = s;
+            return true;
+        }
+        if (const int lit = LitPixels(s); lit > 500 && lit < e2e::Width * e2e::Height * 3 / 10 &&
+                                          std::chrono::steady_clock::now() - lastSkip > std::chrono::seconds(3)) {
+            // The story scrolls: skip it, once in a while until it goes.
+            Shell("xdotool key space 2>/dev/null");
+            lastSkip = std::chrono::steady_clock::now();
+        }
+        Pause(200);
+    }
+    e2e::SavePng(s, std::string(STREETWARDEN_BUILD_DIR) + "/wine_title_last_seen.png");
+    return false;
+}
+
+// With C held on the title: the version label at y 20 and the games played
+// at y 10, lit over the title picture. Compares the band above the title
+// text; true when they show.
+bool ShowsVersion(int x, int y, const std::string& label, const std::string& shotPath, Screen* seen) {
+    Rect maker{};
+    Screen expected = TitleBase(&maker);
+    const Rect labelBox = e2e::DrawCentredText(expected, SilverfontImage, 20, label, 3, Blend::Light);
+    e2e::DrawCentredText(expected, SilverfontImage, 10, "GAMES PLAYED 0", 4, Blend::Light);
+    const Rect band{0, 0, e2e::Width, labelBox.y + labelBox.h};
+    Shell("xdotool keydown c 2>/dev/null");
+    bool shown = false;
+    media::Picture p;
+    for (int attempt = 0; attempt < 20 && !shown; ++attempt) {
+        Pause(250);
+        if (!Screenshot(&p, shotPath)) continue;
+        *seen = Cut(p, x, y);
+        shown = Matches(*seen, expected, band);
+    }
+    Shell("xdotool keyup c 2>/dev/null");
+    if (!shown) {
+        e2e::SavePng(*seen, std::string(STREETWARDEN_BUILD_DIR) + "/wine_version_actual.png");
+        e2e::SavePng(expected, std::string(STREETWARDEN_BUILD_DIR) + "/wine_version_expected.png");
+    }
+    return shown;
+}
+
+std::string FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::string Tail(const fs::path& log) {
+    const std::string text = FileBytes(log);
+    return text.size() > 2000 ? text.substr(text.size() - 2000) : text;
+}
+
+// ---------------------------------------------------------------- the tests
+
+// "No" to the first question: a 640 x 480 window, from a folder named
+// outside ASCII and started from another folder; the title, the label, and
+// the settings saved beside the program on quitting.
+TEST(WineProgram, WindowFromAnyFolderReachesTheTitleShowsTheLabelAndSaves) {
+    LoadImagesOnce();
+    GameFolder game;
+    const fs::path log = game.Root() / "program.log";
+    const std::string shot = (game.Root() / "shot.png").string();
+    Program program(game.Path() / "streetwarden.exe", game.Root(), log);
+
+    Window box;
+    ASSERT_TRUE(WaitForWindow(program, IsQuestion, 60000, &box)) << "no question came:\n" << Tail(log);
+    Answer(box, "n");
+    Window window;
+    ASSERT_TRUE(WaitForWindow(
+        program, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
+        << "no window opened:\n" << Tail(log);
+    // The picture fills the window's client area, which sits at its bottom
+    // right when the window has a frame.
+    const int x = window.x + window.w - 640, y = window.y + window.h - 480;
+
+    Screen title;
+    ASSERT_TRUE(ReachTitle(program, x, y, shot, &title))
+        << "the title never came (wine_title_last_seen.png in the build folder):\n" << Tail(log);
+    Screen seen;
+    EXPECT_TRUE(ShowsVersion(x, y, "VERSION 3.0 WIN GL", shot, &seen))
+        << "the version label did not show (wine_version_*.png in the build folder)";
+
+    // Escape on the title quits and saves the settings in Data beside the
+    // program: one game played so far, none.
+    Pause(500);
+    Shell("xdotool key Escape 2>/dev/null");
+    EXPECT_EQ(program.WaitForEnd(30000), 0) << Tail(log);
+    const std::string saved = FileBytes(game.Path() / "Data" / "save.kvg");
+    ASSERT_EQ(saved.size(), 24u);
+    EXPECT_EQ(saved.substr(0, 4), std::string(4, '\0')) << "games played";
+}
+
+// "Yes", then "No" to the colour depth: the full screen in 16-bit colour,
+// which the title's label reports while C is held (the screen is 640 x 480
+// so the picture fills it one to one).
+TEST(WineProgram, FullScreenAtSixteenBitsReportsItsDepth) {
+    LoadImagesOnce();
+    GameFolder game;
+    const fs::path log = game.Root() / "program.log";
+    const std::string shot = (game.Root() / "shot.png").string();
+    Program program(game.Path() / "streetwarden.exe", game.Root(), log);
+
+    Window box;
+    ASSERT_TRUE(WaitForWindow(program, IsQuestion, 60000, &box)) << "no question came:\n" << Tail(log);
+    Answer(box, "y");
+    Pause(500);
+    std::string first = box.id;
+    ASSERT_TRUE(WaitForWindow(
+        program, [&](const Window& w) { return IsQuestion(w) && w.id != first; }, 30000, &box))
+        << "no colour question came:\n" << Tail(log);
+    Answer(box, "n");
+
+    Screen title;
+    ASSERT_TRUE(ReachTitle(program, 0, 0, shot, &title))
+        << "the title never came (wine_title_last_seen.png in the build folder):\n" << Tail(log);
+    Screen seen;
+    EXPECT_TRUE(ShowsVersion(0, 0, "VERSION 3.0 WIN GL 16", shot, &seen))
+        << "the 16-bit label did not show (wine_version_*.png in the build folder)";
+    Shell("xdotool key Escape 2>/dev/null");
+    EXPECT_EQ(program.WaitForEnd(30000), 0) << Tail(log);
+}
+
+// Cancel at the first question: the program ends at once with status 0,
+// having opened no file of its Data folder and written no settings.
+TEST(WineProgram, CancelAtTheFirstQuestionEndsBeforeAnyFileIsRead) {
+    GameFolder game;
+    const fs::path log = game.Root() / "program.log";
+    const fs::path trace = game.Root() / "opens.trace";
+    Program program(game.Path() / "streetwarden.exe", game.Root(), log,
+                    {"strace", "-f", "-qq", "-e", "trace=open,openat,openat2", "-o", trace.string()});
+
+    Window box;
+    ASSERT_TRUE(WaitForWindow(program, IsQuestion, 90000, &box)) << "no question came:\n" << Tail(log);
+    Answer(box, "Escape");
+    EXPECT_EQ(program.WaitForEnd(30000), 0) << Tail(log);
+    Window none;
+    EXPECT_FALSE(WaitForWindow(program, [](const Window&) { return true; }, 1000, &none));
+
+    // Files opened under Data, other than its folders being listed (strace
+    // writes the folder's name outside ASCII in escapes: the ASCII root of
+    // the game's folder picks its lines).
+    std::ifstream opens(trace);
+    std::string line, opened;
+    const std::string root = game.Root().filename().string();
+    int traced = 0;
+    while (std::getline(opens, line)) {
+        ++traced;
+        if (line.find(root) == std::string::npos || line.find("/Data/") == std::string::npos) continue;
+        if (line.find("O_DIRECTORY") != std::string::npos) continue;
+        if (line.find("= -1") != std::string::npos) continue;
+        opened += line + "\n";
+    }
+    EXPECT_GT(traced, 100) << "the trace saw nothing of the program";
+    EXPECT_EQ(opened, "");
+    EXPECT_FALSE(fs::exists(game.Path() / "Data" / "save.kvg"));
+}
+
+}  // namespace
