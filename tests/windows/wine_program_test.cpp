@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
@@ -321,40 +322,52 @@ std::string Tail(const fs::path& log) {
 
 // ---------------------------------------------------------------- the tests
 
+// One run of the program from a fresh copy of its folder, up to its first
+// question.
+class WineProgram : public ::testing::Test {
+protected:
+    void StartToTheFirstQuestion(std::vector<std::string> wrapper = {}) {
+        program_ = std::make_unique<Program>(game_.Path() / "streetwarden.exe", game_.Root(), log_, std::move(wrapper));
+        ASSERT_TRUE(WaitForWindow(*program_, IsQuestion, 90000, &box_)) << "no question came:\n" << Tail(log_);
+    }
+    void ReachTheTitleAt(int x, int y) {
+        Screen title;
+        ASSERT_TRUE(ReachTitle(*program_, x, y, shot_, &title))
+            << "the title never came (wine_title_last_seen.png in the build folder):\n" << Tail(log_);
+    }
+
+    GameFolder game_;
+    const fs::path log_ = game_.Root() / "program.log";
+    const std::string shot_ = (game_.Root() / "shot.png").string();
+    std::unique_ptr<Program> program_;
+    Window box_;  // the question on screen
+};
+
 // "No" to the first question: a 640 x 480 window, from a folder named
 // outside ASCII and started from another folder; the title, the label, and
 // the settings saved beside the program on quitting.
-TEST(WineProgram, WindowFromAnyFolderReachesTheTitleShowsTheLabelAndSaves) {
+TEST_F(WineProgram, WindowFromAnyFolderReachesTheTitleShowsTheLabelAndSaves) {
     LoadImagesOnce();
-    GameFolder game;
-    const fs::path log = game.Root() / "program.log";
-    const std::string shot = (game.Root() / "shot.png").string();
-    Program program(game.Path() / "streetwarden.exe", game.Root(), log);
-
-    Window box;
-    ASSERT_TRUE(WaitForWindow(program, IsQuestion, 60000, &box)) << "no question came:\n" << Tail(log);
-    Answer(box, "n");
+    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
+    Answer(box_, "n");
     Window window;
     ASSERT_TRUE(WaitForWindow(
-        program, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
-        << "no window opened:\n" << Tail(log);
+        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
+        << "no window opened:\n" << Tail(log_);
     // The picture fills the window's client area, which sits at its bottom
     // right when the window has a frame.
     const int x = window.x + window.w - 640, y = window.y + window.h - 480;
-
-    Screen title;
-    ASSERT_TRUE(ReachTitle(program, x, y, shot, &title))
-        << "the title never came (wine_title_last_seen.png in the build folder):\n" << Tail(log);
+    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(x, y));
     Screen seen;
-    EXPECT_TRUE(ShowsVersion(x, y, "VERSION 3.0 WIN GL", shot, &seen))
+    EXPECT_TRUE(ShowsVersion(x, y, "VERSION 3.0 WIN GL", shot_, &seen))
         << "the version label did not show (wine_version_*.png in the build folder)";
 
     // Escape on the title quits and saves the settings in Data beside the
-    // program: one game played so far, none.
+    // program, no game played.
     Pause(500);
     Shell("xdotool key Escape 2>/dev/null");
-    EXPECT_EQ(program.WaitForEnd(30000), 0) << Tail(log);
-    const std::string saved = FileBytes(game.Path() / "Data" / "save.kvg");
+    EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+    const std::string saved = FileBytes(game_.Path() / "Data" / "save.kvg");
     ASSERT_EQ(saved.size(), 24u);
     EXPECT_EQ(saved.substr(0, 4), std::string(4, '\0')) << "games played";
 }
@@ -362,55 +375,38 @@ TEST(WineProgram, WindowFromAnyFolderReachesTheTitleShowsTheLabelAndSaves) {
 // "Yes", then "No" to the colour depth: the full screen in 16-bit colour,
 // which the title's label reports while C is held (the screen is 640 x 480
 // so the picture fills it one to one).
-TEST(WineProgram, FullScreenAtSixteenBitsReportsItsDepth) {
+TEST_F(WineProgram, FullScreenAtSixteenBitsReportsItsDepth) {
     LoadImagesOnce();
-    GameFolder game;
-    const fs::path log = game.Root() / "program.log";
-    const std::string shot = (game.Root() / "shot.png").string();
-    Program program(game.Path() / "streetwarden.exe", game.Root(), log);
-
-    Window box;
-    ASSERT_TRUE(WaitForWindow(program, IsQuestion, 60000, &box)) << "no question came:\n" << Tail(log);
-    Answer(box, "y");
-    Pause(500);
-    std::string first = box.id;
+    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
+    Answer(box_, "y");
+    const std::string first = box_.id;
     ASSERT_TRUE(WaitForWindow(
-        program, [&](const Window& w) { return IsQuestion(w) && w.id != first; }, 30000, &box))
-        << "no colour question came:\n" << Tail(log);
-    Answer(box, "n");
-
-    Screen title;
-    ASSERT_TRUE(ReachTitle(program, 0, 0, shot, &title))
-        << "the title never came (wine_title_last_seen.png in the build folder):\n" << Tail(log);
+        *program_, [&](const Window& w) { return IsQuestion(w) && w.id != first; }, 30000, &box_))
+        << "no colour question came:\n" << Tail(log_);
+    Answer(box_, "n");
+    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(0, 0));
     Screen seen;
-    EXPECT_TRUE(ShowsVersion(0, 0, "VERSION 3.0 WIN GL 16", shot, &seen))
+    EXPECT_TRUE(ShowsVersion(0, 0, "VERSION 3.0 WIN GL 16", shot_, &seen))
         << "the 16-bit label did not show (wine_version_*.png in the build folder)";
     Shell("xdotool key Escape 2>/dev/null");
-    EXPECT_EQ(program.WaitForEnd(30000), 0) << Tail(log);
+    EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
 }
 
 // Cancel at the first question: the program ends at once with status 0,
 // having opened no file of its Data folder and written no settings.
-TEST(WineProgram, CancelAtTheFirstQuestionEndsBeforeAnyFileIsRead) {
-    GameFolder game;
-    const fs::path log = game.Root() / "program.log";
-    const fs::path trace = game.Root() / "opens.trace";
-    Program program(game.Path() / "streetwarden.exe", game.Root(), log,
-                    {"strace", "-f", "-qq", "-e", "trace=open,openat,openat2", "-o", trace.string()});
-
-    Window box;
-    ASSERT_TRUE(WaitForWindow(program, IsQuestion, 90000, &box)) << "no question came:\n" << Tail(log);
-    Answer(box, "Escape");
-    EXPECT_EQ(program.WaitForEnd(30000), 0) << Tail(log);
-    Window none;
-    EXPECT_FALSE(WaitForWindow(program, [](const Window&) { return true; }, 1000, &none));
+TEST_F(WineProgram, CancelAtTheFirstQuestionEndsBeforeAnyFileIsRead) {
+    const fs::path trace = game_.Root() / "opens.trace";
+    ASSERT_NO_FATAL_FAILURE(
+        StartToTheFirstQuestion({"strace", "-f", "-qq", "-e", "trace=open,openat,openat2", "-o", trace.string()}));
+    Answer(box_, "Escape");
+    EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
 
     // Files opened under Data, other than its folders being listed (strace
     // writes the folder's name outside ASCII in escapes: the ASCII root of
     // the game's folder picks its lines).
     std::ifstream opens(trace);
     std::string line, opened;
-    const std::string root = game.Root().filename().string();
+    const std::string root = game_.Root().filename().string();
     int traced = 0;
     while (std::getline(opens, line)) {
         ++traced;
@@ -421,7 +417,7 @@ TEST(WineProgram, CancelAtTheFirstQuestionEndsBeforeAnyFileIsRead) {
     }
     EXPECT_GT(traced, 100) << "the trace saw nothing of the program";
     EXPECT_EQ(opened, "");
-    EXPECT_FALSE(fs::exists(game.Path() / "Data" / "save.kvg"));
+    EXPECT_FALSE(fs::exists(game_.Path() / "Data" / "save.kvg"));
 }
 
 }  // namespace
