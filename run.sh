@@ -16,7 +16,7 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev)
 # The Windows build: the cross compiler, Debian's sources of the libraries,
 # and wine with a virtual display to test it.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev autoconf automake libtool
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev
   wine64 xvfb xauth xdotool imagemagick strace)
 
 install_packages() {
