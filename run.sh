@@ -19,9 +19,9 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev
   wine64 xvfb xauth xdotool imagemagick strace)
 
-install_packages() {
+install_packages() {  # install_packages PACKAGE...
   local missing=()
-  for p in "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -72,7 +72,10 @@ run_tests() {  # run_tests DIR
 }
 
 mode=${1:-play}
-install_packages
+case "$mode" in
+  test|windows) install_packages "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" ;;
+  *) install_packages "${PACKAGES[@]}" ;;
+esac
 case "$mode" in
   play)
     build build

@@ -17,7 +17,7 @@ endforeach()
 file(WRITE ${timeline} "${lines}")
 
 execute_process(
-  COMMAND ${RUNNER} --data ${DATA} --stage ${STAGE} --passes 3000 --input ${timeline} --digest
+  COMMAND ${EMULATOR} ${RUNNER} --data ${DATA} --stage ${STAGE} --passes 3000 --input ${timeline} --digest
   OUTPUT_FILE ${OUT}.json
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
