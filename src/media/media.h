@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // ---------------------------------------------------------------- start-up
 // Bring up the layer's modules. The real backend opens the audio output in
@@ -53,6 +54,11 @@ int32_t LoadImageFile(const std::string& path, int32_t flags);
 // 0 when the picture is missing, unreadable or holds fewer cells than asked.
 int32_t LoadImageStrip(const std::string& path, int32_t cellWidth, int32_t cellHeight,
                        int32_t firstCell, int32_t cellCount, int32_t flags);
+// Starts decoding these PNG files on worker threads, so that the loads that
+// follow (LoadImageFile, LoadImageStrip) find them ready. Only the decoding
+// runs ahead: each load still happens when it is called, handles come in the
+// order of the loads, and a file not announced is decoded by its load.
+void PrepareImageFiles(const std::vector<std::string>& paths);
 void SetImageOrigin(int32_t image, float x, float y);
 void CentreImageOrigin(int32_t image);
 int32_t CreateBlankImage(int32_t width, int32_t height, int32_t frames, int32_t flags);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media.h"
@@ -21,6 +22,33 @@ int32_t NewHandle();
 void BackendHandleReleased(int32_t handle);
 
 // ------------------------------------------------------------- images
+// Storage for pixels that every load writes in full: growing it leaves the
+// new bytes as they are instead of clearing them first.
+template <typename T>
+struct UnclearedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UnclearedAllocator<U>;
+    };
+    UnclearedAllocator() = default;
+    template <typename U>
+    UnclearedAllocator(const UnclearedAllocator<U>&) noexcept {}
+    template <typename U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+using PixelBytes = std::vector<uint8_t, UnclearedAllocator<uint8_t>>;
+
+// The box of a frame's opaque pixels (w and h 0 when it has none).
+struct Box {
+    int32_t x = 0, y = 0, w = 0, h = 0;
+};
+
 struct Image {
     std::string path;  // file it came from ("" for blank and synthesised images)
     int32_t frameWidth = 0;
@@ -29,23 +57,60 @@ struct Image {
     int32_t flags = 0;  // resolved flags (never -1)
     float originX = 0.0f;
     float originY = 0.0f;
-    // Frame-major pixels: frame f starts at f * frameWidth * frameHeight.
-    // RGBA8 in memory order R, G, B, A; alpha is 0 or 255.
-    std::vector<uint8_t> rgba;
+    // The pixels on the CPU: frame-major, frame f starts at f * frameWidth *
+    // frameHeight. RGBA8 in memory order R, G, B, A; alpha is 0 or 255. The
+    // real backend drops them (rgba and opaque both) once a picture loaded
+    // from a file is on the graphics card; ImageWithPixels brings them back.
+    PixelBytes rgba;
     // 1 where the pixel is opaque, same layout as rgba / 4.
-    std::vector<uint8_t> opaque;
+    PixelBytes opaque;
+    // The compact copy the real backend keeps instead, of a picture loaded
+    // from a file until it first goes to the card: the RGB of its opaque
+    // pixels in order (frame, row, column), packedStart[f] the first of
+    // frame f's. Its see-through pixels are the mask colour it was loaded
+    // under (clearRgb).
+    std::vector<uint8_t> packedRgb;
+    std::vector<uint32_t> packedStart;
+    uint8_t clearRgb[3] = {0, 0, 0};
+    // Kept for good: the opaque pixels as bits, maskWords 64-bit words a row
+    // (the last one spare), frame-major; and each frame's box of them.
+    std::vector<uint64_t> maskBits;
+    int32_t maskWords = 0;
+    std::vector<Box> boxes;
     // Bumped whenever the pixels change (a grab), so a backend re-uploads.
     uint32_t version = 1;
 
     size_t FramePixels() const { return static_cast<size_t>(frameWidth) * frameHeight; }
+    bool HasPixels() const { return !rgba.empty(); }
+    bool HasPackedPixels() const { return !packedStart.empty(); }
     const uint8_t* FrameRgba(int32_t frame) const { return rgba.data() + 4 * FramePixels() * frame; }
     uint8_t* FrameRgba(int32_t frame) { return rgba.data() + 4 * FramePixels() * frame; }
     const uint8_t* FrameMask(int32_t frame) const { return opaque.data() + FramePixels() * frame; }
+    const uint64_t* MaskRow(int32_t frame, int32_t y) const {
+        return maskBits.data() + (static_cast<size_t>(frame) * frameHeight + y) * maskWords;
+    }
+    uint64_t* MaskRow(int32_t frame, int32_t y) {
+        return maskBits.data() + (static_cast<size_t>(frame) * frameHeight + y) * maskWords;
+    }
 };
 
 Image* FindImage(int32_t handle);
 // nullptr unless the handle is an image and the frame is within it.
 const Image* FindImageFrame(int32_t handle, int32_t frame);
+// The image with its pixels on the CPU, read back from the graphics card
+// when the backend had dropped them (developer tools and tests); nullptr for
+// an inert handle.
+Image* ImageWithPixels(int32_t handle);
+// Provided by each backend: puts the pixels of an image whose CPU copy was
+// dropped back into it; false when it cannot.
+bool BackendRestorePixels(int32_t handle, Image& image);
+// Provided by each backend: whether pictures loaded from files are kept in
+// the compact form (packedRgb) rather than as RGBA.
+bool BackendKeepsPackedPixels();
+// Writes one frame's RGBA from the compact copy into `out`.
+void UnpackFrame(const Image& image, int32_t frame, uint8_t* out);
+// Frees the CPU copy of the pixels, either form (the mask bits and boxes stay).
+void DropPixels(Image& image);
 int32_t RegisterImage(std::unique_ptr<Image> image);
 bool ReleaseImage(int32_t handle);
 void ResetImages();
@@ -57,16 +122,22 @@ int32_t ResolveImageFlags(int32_t flags);
 struct Picture {
     int32_t width = 0;
     int32_t height = 0;
-    std::vector<uint8_t> rgb;  // 3 bytes a pixel, row-major
+    PixelBytes rgb;  // 3 bytes a pixel, row-major
 };
 // Reads a PNG into 8-bit RGB (palette, grey and 16-bit expanded, alpha dropped).
 bool DecodePng(const std::string& path, Picture& out, std::string* error);
-// Cuts cells from a picture and applies the mask rule; nullptr when the
-// picture holds fewer than first + count cells.
+// Cuts cells from a picture and applies the mask rule, into RGBA or into the
+// compact form; nullptr when the picture holds fewer than first + count cells.
 std::unique_ptr<Image> CutCells(const Picture& picture, int32_t cellWidth, int32_t cellHeight,
-                                int32_t firstCell, int32_t cellCount, int32_t flags);
-// Rewrites alpha and mask of frame pixels after new RGB landed in them:
-// masked images take the mask colour in force as transparent.
+                                int32_t firstCell, int32_t cellCount, int32_t flags, bool packed = false);
+// The picture of a file announced to PrepareImageFiles and not yet taken,
+// waiting for its decoding if need be: true when the file was announced,
+// with `decoded` telling whether it decoded.
+bool TakeDecodedPicture(const std::string& path, Picture& out, bool* decoded);
+// Ends decoding ahead, dropping whatever was not taken.
+void StopDecodingAhead();
+// Rewrites alpha, mask, mask bits and box of a frame after new RGB landed in
+// its pixels: masked images take the mask colour in force as transparent.
 void ApplyMaskRule(Image& image, int32_t frame);
 
 // The headless backend may synthesise images when no file exists (tests only).
@@ -111,13 +182,47 @@ void PumpEvents();
 // ------------------------------------------------------------- mixer
 constexpr int32_t MixRate = 44100;
 
+struct OggStream;
+
 struct Sound {
     std::string path;
     int32_t rate = MixRate;      // sample rate of the data
     int32_t channels = 1;        // 1 or 2
-    std::vector<int16_t> samples;  // interleaved
+    std::vector<int16_t> samples;  // interleaved; empty for a sound that streams
     bool loop = false;
-    int64_t Frames() const { return channels ? static_cast<int64_t>(samples.size()) / channels : 0; }
+    // Music is decoded as it plays: its file stays in memory, compressed,
+    // and each playback decodes its own way through it.
+    std::shared_ptr<const OggStream> stream;
+    int64_t streamFrames = 0;
+    int16_t firstFrame[2] = {0, 0};  // of a streamed sound (where a loop's seam leads)
+    int64_t Frames() const {
+        if (stream) return streamFrames;
+        return channels ? static_cast<int64_t>(samples.size()) / channels : 0;
+    }
+};
+
+// Frames of a sound from `first` up to `end` (exclusive), interleaved: the
+// whole of a decoded sound, or the part a streamed one has ready.
+struct FrameSpan {
+    const int16_t* data = nullptr;
+    int64_t first = 0;
+    int64_t end = 0;
+};
+
+// One playback's way through a streamed sound.
+class OggCursor {
+public:
+    explicit OggCursor(std::shared_ptr<const OggStream> stream);
+    ~OggCursor();
+    OggCursor(const OggCursor&) = delete;
+    OggCursor& operator=(const OggCursor&) = delete;
+    // Frames from `index` on: at least up to index + 1, or to the end of the
+    // sound (`length` frames). Frames past what the file holds are silent.
+    FrameSpan From(int64_t index, int64_t length);
+
+private:
+    struct Decoder;
+    std::unique_ptr<Decoder> decoder_;
 };
 
 struct ChannelInfo {
@@ -132,7 +237,13 @@ struct ChannelInfo {
 };
 
 bool DecodeWav(const std::string& path, Sound& out, std::string* error);
+// Decodes a whole Ogg Vorbis file.
 bool DecodeOgg(const std::string& path, Sound& out, std::string* error);
+// Reads an Ogg Vorbis file for streaming: its format, its length and first
+// frame are taken now; the rest is decoded as it plays (OggCursor).
+bool OpenOgg(const std::string& path, Sound& out, std::string* error);
+// Gives a sound a handle, as LoadSoundFile does once a file is decoded.
+int32_t RegisterSound(std::unique_ptr<Sound> sound);
 
 // Mixes `frames` stereo frames of 16-bit output (interleaved L, R) and moves
 // every playing channel on; ended channels are freed. Safe to call from an

@@ -296,6 +296,15 @@ constexpr const char* DataHelp =
 }  // namespace
 
 void LoadAssetRows(int32_t firstRow, int32_t lastRow) {
+    // The pictures decode on worker threads while the loads below take them
+    // in turn, in list order.
+    std::vector<std::string> pictures;
+    for (int32_t i = 0; i < AssetManifestLength; ++i) {
+        const ManifestEntry& e = AssetManifest[i];
+        const bool picture = e.op == ManifestOp::Image || e.op == ManifestOp::Strip;
+        if (picture && e.row >= firstRow && e.row <= lastRow) pictures.emplace_back(e.path);
+    }
+    if (pictures.size() > 1) PrepareImageFiles(pictures);
     for (int32_t i = 0; i < AssetManifestLength; ++i) {
         const int32_t row = RowOf(i);
         if (row < firstRow || row > lastRow) continue;

@@ -51,7 +51,8 @@ inline Screen FromImage(int32_t capture) {
 enum class Blend { Mask, Light, Alpha };
 inline int Draw(Screen& s, int32_t image, int32_t frame, int x, int y, int layer, Blend blend = Blend::Mask,
                 float alpha = 1.0f) {
-    const media::Image* img = media::FindImageFrame(image, frame);
+    // The game's pictures are on the card by now: their pixels come back from there.
+    const media::Image* img = media::FindImageFrame(image, frame) ? media::ImageWithPixels(image) : nullptr;
     if (!img) return 0;
     const int left = x - static_cast<int>(img->originX);
     const int top = y - static_cast<int>(img->originY);

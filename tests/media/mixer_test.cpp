@@ -3,7 +3,9 @@
 // decoders' handling of good and broken files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -298,17 +300,100 @@ TEST_F(Mixer, WavDecoding) {
     EXPECT_NE(LoadSoundFile(Write("really_a_wav.ogg", good), 0), 0);
 }
 
-TEST_F(Mixer, OggDecodingOfGeneratedMusic) {
-    std::string found;
+// The Ogg files of the generated Data, shortest first.
+std::vector<std::string> GeneratedOggFiles() {
+    std::vector<std::pair<uintmax_t, std::string>> found;
     if (fs::is_directory(STREETWARDEN_DATA_DIR))
         for (const auto& entry : fs::recursive_directory_iterator(STREETWARDEN_DATA_DIR))
-            if (entry.path().extension() == ".ogg") found = entry.path().string();
-    if (found.empty()) GTEST_SKIP() << "no generated Data with Ogg files";
+            if (entry.path().extension() == ".ogg") found.emplace_back(entry.file_size(), entry.path().string());
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> paths;
+    for (const auto& f : found) paths.push_back(f.second);
+    return paths;
+}
+
+TEST_F(Mixer, OggDecodingOfGeneratedMusic) {
+    const std::vector<std::string> files = GeneratedOggFiles();
+    if (files.empty()) GTEST_SKIP() << "no generated Data with Ogg files";
+    const std::string found = files.back();
     media::Sound s;
     std::string error;
     ASSERT_TRUE(media::DecodeOgg(found, s, &error)) << error;
     EXPECT_EQ(s.rate, 44100);
     EXPECT_GT(s.Frames(), 44100 / 10);
+}
+
+// Music streams from its file as it plays; the mix must not hear it: the
+// same length, and sample for sample the mix of the whole decoded sound,
+// across loop seams, at other rates and after the clock moved it on unmixed.
+TEST_F(Mixer, StreamedMusicMixesAsTheWholeDecodedSound) {
+    const std::vector<std::string> files = GeneratedOggFiles();
+    if (files.empty()) GTEST_SKIP() << "no generated Data with Ogg files";
+    for (const std::string& path : files) {
+        media::Sound streamed, decoded;
+        std::string error;
+        ASSERT_TRUE(media::OpenOgg(path, streamed, &error)) << error;
+        ASSERT_TRUE(media::DecodeOgg(path, decoded, &error)) << error;
+        EXPECT_EQ(streamed.Frames(), decoded.Frames()) << path;
+        for (int ch = 0; ch < decoded.channels && !decoded.samples.empty(); ++ch)
+            EXPECT_EQ(streamed.firstFrame[ch], decoded.samples[ch]) << path << " first frame, channel " << ch;
+    }
+
+    const std::string& path = files.front();
+    media::Sound probe;
+    std::string error;
+    ASSERT_TRUE(media::DecodeOgg(path, probe, &error)) << error;
+    const int length = static_cast<int>(probe.Frames());
+    // A playback of each, looping or not: the streamed one as LoadSoundFile
+    // makes it, the other decoded whole.
+    auto load = [&](bool whole, bool loop) {
+        auto sound = std::make_unique<media::Sound>();
+        EXPECT_TRUE(whole ? media::DecodeOgg(path, *sound, &error) : media::OpenOgg(path, *sound, &error)) << error;
+        sound->loop = loop;
+        return media::RegisterSound(std::move(sound));
+    };
+    struct Case {
+        const char* what;
+        bool loop;
+        float rate;
+        int skipMs;  // moved on by the clock, unmixed, before mixing
+        int frames;
+    };
+    const Case cases[] = {
+        {"to its end", false, 1.0f, 0, length + 3000},
+        {"over its loop seam twice", true, 1.0f, 0, 2 * length + 5000},
+        {"at rate 0.73", true, 0.73f, 0, length + length / 3},
+        {"at rate 1.9", true, 1.9f, 0, length},
+        {"after the clock moved it on", true, 1.0f, length * 10 / 441 - 700, 90000},
+    };
+    media::SetMixerDriven(true);
+    for (const Case& c : cases) {
+        std::vector<int16_t> mixes[2];
+        for (int whole = 0; whole < 2; ++whole) {
+            const int32_t sound = load(whole == 1, c.loop);
+            const int32_t ch = PlaySoundOn(sound, 0);
+            SetChannelPan(ch, -0.3f);
+            SetChannelVolume(ch, 0.8f);
+            SetChannelRate(ch, c.rate);
+            if (c.skipMs > 0) {
+                media::SetMixerDriven(false);
+                headless::AdvanceClock(c.skipMs);
+                media::SetMixerDriven(true);
+            }
+            // In the audio device's blocks.
+            for (int done = 0; done < c.frames; done += 1024) {
+                const std::vector<int16_t> block = Render(std::min(1024, c.frames - done));
+                mixes[whole].insert(mixes[whole].end(), block.begin(), block.end());
+            }
+            ReleaseHandle(sound);
+        }
+        ASSERT_EQ(mixes[0].size(), mixes[1].size()) << c.what;
+        const auto differ = std::mismatch(mixes[0].begin(), mixes[0].end(), mixes[1].begin());
+        EXPECT_TRUE(differ.first == mixes[0].end())
+            << c.what << ": first difference at output sample " << (differ.first - mixes[0].begin());
+        EXPECT_NE(std::count(mixes[0].begin(), mixes[0].end(), int16_t{0}), static_cast<long>(mixes[0].size()))
+            << c.what << ": silent";
+    }
 }
 
 }  // namespace

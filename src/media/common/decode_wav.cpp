@@ -3,6 +3,7 @@
 // checked against the bytes really there; a short or malformed file fails.
 #include <cstring>
 #include <fstream>
+#include <memory>
 
 #include "media_internal.h"
 
@@ -34,12 +35,13 @@ bool DecodeWav(const std::string& path, Sound& out, std::string* error) {
     const std::streamoff fileSize = file.tellg();
     if (fileSize < 0 || static_cast<uint64_t>(fileSize) > MaxWavBytes) return Fail(error, path, "unreadable size");
     file.seekg(0, std::ios::beg);
-    std::vector<uint8_t> bytes(static_cast<size_t>(fileSize));
-    if (!bytes.empty() && !file.read(reinterpret_cast<char*>(bytes.data()), fileSize))
+    // Read as it is: no need to clear the bytes first.
+    const size_t size = static_cast<size_t>(fileSize);
+    const std::unique_ptr<uint8_t[]> bytes(new uint8_t[size ? size : 1]);
+    if (size > 0 && !file.read(reinterpret_cast<char*>(bytes.get()), fileSize))
         return Fail(error, path, "read error");
 
-    const size_t size = bytes.size();
-    const uint8_t* b = bytes.data();
+    const uint8_t* b = bytes.get();
     if (size < 12 || std::memcmp(b, "RIFF", 4) != 0 || std::memcmp(b + 8, "WAVE", 4) != 0)
         return Fail(error, path, "not a RIFF WAVE file");
 
@@ -87,11 +89,12 @@ bool DecodeWav(const std::string& path, Sound& out, std::string* error) {
     const size_t count = frames * channels;
     out.rate = static_cast<int32_t>(rate);
     out.channels = channels;
-    out.samples.resize(count);
+    out.samples.clear();
+    out.samples.reserve(count);
     if (bits == 8) {
-        for (size_t i = 0; i < count; ++i) out.samples[i] = static_cast<int16_t>((data[i] - 128) * 256);
+        for (size_t i = 0; i < count; ++i) out.samples.push_back(static_cast<int16_t>((data[i] - 128) * 256));
     } else {
-        for (size_t i = 0; i < count; ++i) out.samples[i] = static_cast<int16_t>(U16(data + 2 * i));
+        for (size_t i = 0; i < count; ++i) out.samples.push_back(static_cast<int16_t>(U16(data + 2 * i)));
     }
     return true;
 }

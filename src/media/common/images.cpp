@@ -1,8 +1,10 @@
 // Images: PNG decoding, cutting pictures into cells, the mask rule, origins,
-// blank capture images and the pixel-exact overlap test. Pixels and masks stay
-// in memory so overlap tests never ask the graphics card.
+// blank capture images and the pixel-exact overlap test. The opaque pixels
+// stay in memory as bits, so overlap tests never ask the graphics card, even
+// once the backend has dropped the CPU copy of the colours.
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -54,7 +56,31 @@ int32_t RegisterImage(std::unique_ptr<Image> image) {
 
 bool ReleaseImage(int32_t handle) { return g_images.erase(handle) > 0; }
 
+Image* ImageWithPixels(int32_t handle) {
+    Image* image = FindImage(handle);
+    if (!image || image->HasPixels() || image->FramePixels() == 0) return image;
+    if (!image->HasPackedPixels()) return BackendRestorePixels(handle, *image) ? image : nullptr;
+    const size_t pixels = image->FramePixels();
+    image->rgba.resize(pixels * 4 * image->frameCount);
+    image->opaque.resize(pixels * image->frameCount);
+    for (int32_t f = 0; f < image->frameCount; ++f) {
+        UnpackFrame(*image, f, image->FrameRgba(f));
+        for (size_t i = 0; i < pixels; ++i) image->opaque[pixels * f + i] = image->FrameRgba(f)[4 * i + 3] ? 1 : 0;
+    }
+    std::vector<uint8_t>().swap(image->packedRgb);
+    std::vector<uint32_t>().swap(image->packedStart);
+    return image;
+}
+
+void DropPixels(Image& image) {
+    PixelBytes().swap(image.rgba);
+    PixelBytes().swap(image.opaque);
+    std::vector<uint8_t>().swap(image.packedRgb);
+    std::vector<uint32_t>().swap(image.packedStart);
+}
+
 void ResetImages() {
+    StopDecodingAhead();
     g_images.clear();
     g_maskR = g_maskG = g_maskB = 0;
     g_defaultFlags = 0;
@@ -135,19 +161,65 @@ bool DecodePng(const std::string& path, Picture& out, std::string* error) {
     return true;
 }
 
-void ApplyMaskRule(Image& image, int32_t frame) {
-    const bool masked = (image.flags & ImageMasked) != 0;
-    uint8_t* px = image.FrameRgba(frame);
-    uint8_t* mask = image.opaque.data() + image.FramePixels() * frame;
-    for (size_t i = 0, n = image.FramePixels(); i < n; ++i, px += 4) {
-        bool transparent = masked && px[0] == g_maskR && px[1] == g_maskG && px[2] == g_maskB;
-        px[3] = transparent ? 0 : 255;
-        mask[i] = transparent ? 0 : 1;
+namespace {
+
+// Sizes the mask bits and boxes of an image for its frames.
+void SizeMasks(Image& image) {
+    const size_t frames = static_cast<size_t>(image.frameCount);
+    const int32_t words = (image.frameWidth + 63) / 64 + 1;  // one spare, read past a row's end
+    if (image.maskWords != words || image.maskBits.size() != static_cast<size_t>(words) * image.frameHeight * frames) {
+        image.maskWords = words;
+        image.maskBits.assign(static_cast<size_t>(words) * image.frameHeight * frames, 0);
     }
+    if (image.boxes.size() != frames) image.boxes.assign(frames, Box{});
+}
+
+// The mask rule over one frame whose pixels lie `step` bytes apart (RGB or
+// RGBA), rows `stride` bytes apart: sets the frame's mask bits and box, and
+// calls `pixel(x, y, opaque)` for each pixel in order; returns how many are
+// opaque.
+template <typename Pixel>
+size_t MaskFrame(Image& image, int32_t frame, const uint8_t* first, size_t step, size_t stride, Pixel pixel) {
+    const bool masked = (image.flags & ImageMasked) != 0;
+    size_t opaque = 0;
+    int32_t left = image.frameWidth, right = -1, top = image.frameHeight, bottom = -1;
+    for (int32_t y = 0; y < image.frameHeight; ++y) {
+        uint64_t* bits = image.MaskRow(frame, y);
+        std::fill(bits, bits + image.maskWords, uint64_t{0});
+        const uint8_t* px = first + y * stride;
+        for (int32_t x = 0; x < image.frameWidth; ++x, px += step) {
+            const bool transparent = masked && px[0] == g_maskR && px[1] == g_maskG && px[2] == g_maskB;
+            pixel(x, y, !transparent);
+            if (transparent) continue;
+            ++opaque;
+            bits[x >> 6] |= uint64_t{1} << (x & 63);
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    image.boxes[frame] = right < 0 ? Box{} : Box{left, top, right - left + 1, bottom - top + 1};
+    return opaque;
+}
+
+}  // namespace
+
+void ApplyMaskRule(Image& image, int32_t frame) {
+    const size_t pixels = image.FramePixels();
+    if (image.opaque.size() != pixels * image.frameCount) image.opaque.resize(pixels * image.frameCount);
+    SizeMasks(image);
+    uint8_t* px = image.FrameRgba(frame);
+    uint8_t* mask = image.opaque.data() + pixels * frame;
+    MaskFrame(image, frame, px, 4, static_cast<size_t>(image.frameWidth) * 4, [&](int32_t x, int32_t y, bool opaque) {
+        const size_t i = static_cast<size_t>(y) * image.frameWidth + x;
+        px[4 * i + 3] = opaque ? 255 : 0;
+        mask[i] = opaque ? 1 : 0;
+    });
 }
 
 std::unique_ptr<Image> CutCells(const Picture& picture, int32_t cellWidth, int32_t cellHeight,
-                                int32_t firstCell, int32_t cellCount, int32_t flags) {
+                                int32_t firstCell, int32_t cellCount, int32_t flags, bool packed) {
     if (cellWidth <= 0 || cellHeight <= 0 || cellCount <= 0 || firstCell < 0) return nullptr;
     const int64_t columns = picture.width / cellWidth;
     const int64_t rows = picture.height / cellHeight;
@@ -157,15 +229,46 @@ std::unique_ptr<Image> CutCells(const Picture& picture, int32_t cellWidth, int32
     image->frameHeight = cellHeight;
     image->frameCount = cellCount;
     image->flags = flags;
-    image->rgba.resize(image->FramePixels() * 4 * cellCount);
-    image->opaque.resize(image->FramePixels() * cellCount);
-    for (int32_t f = 0; f < cellCount; ++f) {
+    const size_t stride = static_cast<size_t>(picture.width) * 3;
+    auto cellPixels = [&](int32_t f) {
         const int64_t cell = firstCell + f;
-        const int64_t cx = (cell % columns) * cellWidth;
-        const int64_t cy = (cell / columns) * cellHeight;
+        return picture.rgb.data() + (cell / columns) * cellHeight * stride + (cell % columns) * cellWidth * 3;
+    };
+    if (packed) {
+        // The mask first, to size the copy; then the opaque pixels' RGB.
+        SizeMasks(*image);
+        image->clearRgb[0] = g_maskR;
+        image->clearRgb[1] = g_maskG;
+        image->clearRgb[2] = g_maskB;
+        image->packedStart.assign(static_cast<size_t>(cellCount) + 1, 0);
+        size_t total = 0;
+        for (int32_t f = 0; f < cellCount; ++f) {
+            image->packedStart[f] = static_cast<uint32_t>(total);
+            total += MaskFrame(*image, f, cellPixels(f), 3, stride, [](int32_t, int32_t, bool) {});
+        }
+        image->packedStart[cellCount] = static_cast<uint32_t>(total);
+        image->packedRgb.resize(total * 3);
+        uint8_t* out = image->packedRgb.data();
+        for (int32_t f = 0; f < cellCount; ++f) {
+            const uint8_t* cell = cellPixels(f);
+            for (int32_t y = 0; y < cellHeight; ++y) {
+                const uint64_t* bits = image->MaskRow(f, y);
+                for (int32_t x = 0; x < cellWidth; ++x) {
+                    if (!((bits[x >> 6] >> (x & 63)) & 1)) continue;
+                    std::memcpy(out, cell + y * stride + x * 3, 3);
+                    out += 3;
+                }
+            }
+        }
+        return image;
+    }
+    // Every byte is written below: no need to clear them first.
+    image->rgba.resize(image->FramePixels() * 4 * cellCount);
+    for (int32_t f = 0; f < cellCount; ++f) {
+        const uint8_t* cell = cellPixels(f);
         uint8_t* dst = image->FrameRgba(f);
         for (int32_t y = 0; y < cellHeight; ++y) {
-            const uint8_t* src = picture.rgb.data() + ((cy + y) * picture.width + cx) * 3;
+            const uint8_t* src = cell + y * stride;
             for (int32_t x = 0; x < cellWidth; ++x, src += 3, dst += 4) {
                 dst[0] = src[0];
                 dst[1] = src[1];
@@ -175,6 +278,30 @@ std::unique_ptr<Image> CutCells(const Picture& picture, int32_t cellWidth, int32
         ApplyMaskRule(*image, f);
     }
     return image;
+}
+
+void UnpackFrame(const Image& image, int32_t frame, uint8_t* out) {
+    const uint8_t* in = image.packedRgb.data() + static_cast<size_t>(image.packedStart[frame]) * 3;
+    for (int32_t y = 0; y < image.frameHeight; ++y) {
+        const uint64_t* bits = image.MaskRow(frame, y);
+        for (int32_t x = 0; x < image.frameWidth; ++x, out += 4) {
+            if ((bits[x >> 6] >> (x & 63)) & 1) {
+                std::memcpy(out, in, 3);
+                in += 3;
+                out[3] = 255;
+            } else {
+                std::memcpy(out, image.clearRgb, 3);
+                out[3] = 0;
+            }
+        }
+    }
+}
+
+// The picture of a file: decoded ahead when start-up announced it, else now.
+static bool ReadPicture(const std::string& path, Picture& picture) {
+    bool decoded = false;
+    if (TakeDecodedPicture(path, picture, &decoded)) return decoded;
+    return DecodePng(path, picture, nullptr);
 }
 
 }  // namespace media
@@ -196,8 +323,8 @@ int32_t LoadImageStrip(const std::string& path, int32_t cellWidth, int32_t cellH
     const int32_t resolved = ResolveImageFlags(flags);
     Picture picture;
     std::unique_ptr<Image> image;
-    if (DecodePng(path, picture, nullptr)) {
-        image = CutCells(picture, cellWidth, cellHeight, firstCell, cellCount, resolved);
+    if (ReadPicture(path, picture)) {
+        image = CutCells(picture, cellWidth, cellHeight, firstCell, cellCount, resolved, BackendKeepsPackedPixels());
     } else if (g_missingHook) {
         image = g_missingHook(path, cellWidth, cellHeight, cellCount);
         if (image) image->flags = resolved;
@@ -211,8 +338,8 @@ int32_t LoadImageFile(const std::string& path, int32_t flags) {
     const int32_t resolved = ResolveImageFlags(flags);
     Picture picture;
     std::unique_ptr<Image> image;
-    if (DecodePng(path, picture, nullptr)) {
-        image = CutCells(picture, picture.width, picture.height, 0, 1, resolved);
+    if (ReadPicture(path, picture)) {
+        image = CutCells(picture, picture.width, picture.height, 0, 1, resolved, BackendKeepsPackedPixels());
     } else if (g_missingHook) {
         image = g_missingHook(path, 0, 0, 1);
         if (image) image->flags = resolved;
@@ -245,6 +372,9 @@ int32_t CreateBlankImage(int32_t width, int32_t height, int32_t frames, int32_t 
     image->flags = ResolveImageFlags(flags);
     image->rgba.assign(image->FramePixels() * 4 * frames, 0);
     image->opaque.assign(image->FramePixels() * frames, 0);
+    image->maskWords = (width + 63) / 64 + 1;
+    image->maskBits.assign(static_cast<size_t>(image->maskWords) * height * frames, 0);
+    image->boxes.assign(frames, Box{});
     return RegisterImage(std::move(image));
 }
 
@@ -279,13 +409,21 @@ int32_t ImagesOverlap(int32_t handle1, float x1, float y1, int32_t frame1, int32
     const int64_t top = std::max(ay, by);
     const int64_t bottom = std::min(ay + a->frameHeight, by + b->frameHeight);
     if (left >= right || top >= bottom) return 0;
-    const uint8_t* ma = a->FrameMask(frame1);
-    const uint8_t* mb = b->FrameMask(frame2);
+    // 64 mask bits of a row from bit `at` on; a row's spare word keeps the
+    // read inside it.
+    auto bitsAt = [](const uint64_t* row, int64_t at) {
+        const int shift = static_cast<int>(at & 63);
+        const uint64_t* word = row + (at >> 6);
+        return shift == 0 ? word[0] : (word[0] >> shift) | (word[1] << (64 - shift));
+    };
+    const int64_t width = right - left;
     for (int64_t y = top; y < bottom; ++y) {
-        const uint8_t* ra = ma + (y - ay) * a->frameWidth - ax;
-        const uint8_t* rb = mb + (y - by) * b->frameWidth - bx;
-        for (int64_t x = left; x < right; ++x) {
-            if (ra[x] & rb[x]) return 1;
+        const uint64_t* ra = a->MaskRow(frame1, static_cast<int32_t>(y - ay));
+        const uint64_t* rb = b->MaskRow(frame2, static_cast<int32_t>(y - by));
+        for (int64_t x = 0; x < width; x += 64) {
+            uint64_t both = bitsAt(ra, left - ax + x) & bitsAt(rb, left - bx + x);
+            if (width - x < 64) both &= (uint64_t{1} << (width - x)) - 1;
+            if (both) return 1;
         }
     }
     return 0;
@@ -316,7 +454,8 @@ bool WritePngRows(FILE* file, int32_t width, int32_t height, png_bytep* rows) {
 }  // namespace media
 
 int32_t SaveImagePng(int32_t handle, int32_t frame, const std::string& path) {
-    const media::Image* image = media::FindImageFrame(handle, frame);
+    if (!media::FindImageFrame(handle, frame)) return 0;
+    const media::Image* image = media::ImageWithPixels(handle);
     if (!image) return 0;
     // Rows point straight into the frame's pixels: RGBA, top row first.
     std::vector<png_bytep> rows(static_cast<size_t>(image->frameHeight));

@@ -30,6 +30,7 @@ struct Channel {
     float rate = 1.0f;
     bool paused = false;
     double position = 0.0;  // in frames of the sound
+    std::unique_ptr<OggCursor> cursor;  // a streamed sound's decoder, made at its first mix
 };
 
 // The output stage's limiter: the summed channels pass unchanged while their
@@ -144,16 +145,23 @@ Channel* FindChannel(Mixer& m, int32_t handle) {
 
 // Linear interpolation between the frame at `index` and the next one; past
 // the end a looping sound continues at its start, a one-shot sound fades to 0.
-inline float SampleAt(const Sound& s, int64_t index, double frac, int32_t ch, int64_t length) {
-    const int16_t* data = s.samples.data();
-    const float a = data[index * s.channels + ch];
+inline float SampleAt(const Sound& s, const FrameSpan& span, int64_t index, double frac, int32_t ch,
+                      int64_t length) {
+    const int16_t* data = span.data + (index - span.first) * s.channels;
+    const float a = data[ch];
     float b = 0.0f;
     if (index + 1 < length) {
-        b = data[(index + 1) * s.channels + ch];
+        b = data[s.channels + ch];
     } else if (s.loop) {
-        b = data[ch];
+        b = s.stream ? s.firstFrame[ch] : s.samples[ch];
     }
     return a + (b - a) * static_cast<float>(frac);
+}
+
+// Whether the span holds the frame at `index` and the one after it (or the
+// sound ends there).
+inline bool Holds(const FrameSpan& span, int64_t index, int64_t length) {
+    return index >= span.first && (index + 1 < span.end || (index < span.end && span.end >= length));
 }
 
 // Mixes one channel into the float buffer; returns false when it ended.
@@ -161,6 +169,11 @@ bool MixChannel(Channel& c, float* acc, int32_t frames) {
     const Sound& s = *c.sound;
     const int64_t length = s.Frames();
     if (length <= 0) return false;
+    FrameSpan span{s.samples.data(), 0, length};
+    if (s.stream) {
+        if (!c.cursor) c.cursor = std::make_unique<OggCursor>(s.stream);
+        span = FrameSpan{};
+    }
     // Equal-power pan law: centre takes each side at cos(pi/4); a hard pan
     // silences the other side exactly.
     const double angle = (static_cast<double>(c.pan) + 1.0) * (std::numbers::pi / 4.0);
@@ -173,8 +186,9 @@ bool MixChannel(Channel& c, float* acc, int32_t frames) {
     for (int32_t i = 0; i < frames; ++i) {
         const int64_t index = static_cast<int64_t>(pos);
         const double frac = pos - static_cast<double>(index);
-        acc[2 * i] += SampleAt(s, index, frac, 0, length) * gainL;
-        acc[2 * i + 1] += SampleAt(s, index, frac, rightCh, length) * gainR;
+        if (!Holds(span, index, length)) span = c.cursor->From(index, length);
+        acc[2 * i] += SampleAt(s, span, index, frac, 0, length) * gainL;
+        acc[2 * i + 1] += SampleAt(s, span, index, frac, rightCh, length) * gainR;
         pos += step;
         if (pos >= dlength) {
             if (!s.loop) return false;
@@ -322,6 +336,15 @@ void ResetMixer() {
 
 std::mutex& MixerLock() { return State().lock; }
 
+int32_t RegisterSound(std::unique_ptr<Sound> sound) {
+    Mixer& m = State();
+    std::lock_guard<std::mutex> guard(m.lock);
+    CatchUp(m);
+    const int32_t handle = NewHandle();
+    m.sounds[handle] = std::move(sound);
+    return handle;
+}
+
 bool ReleaseSoundOrChannel(int32_t handle) {
     if (handle == 0) return false;
     Mixer& m = State();
@@ -346,16 +369,11 @@ int32_t LoadSoundFile(const std::string& path, int32_t flags) {
     const std::string kind = media::SoundKind(path);
     bool ok = false;
     if (kind == "wav") ok = media::DecodeWav(path, *sound, nullptr);
-    if (kind == "ogg") ok = media::DecodeOgg(path, *sound, nullptr);
+    if (kind == "ogg") ok = media::OpenOgg(path, *sound, nullptr);
     if (!ok) return 0;
     sound->path = path;
     sound->loop = (flags & 1) != 0;
-    Mixer& m = media::State();
-    std::lock_guard<std::mutex> guard(m.lock);
-    media::CatchUp(m);
-    const int32_t handle = media::NewHandle();
-    m.sounds[handle] = std::move(sound);
-    return handle;
+    return media::RegisterSound(std::move(sound));
 }
 
 int32_t AllocateChannel() {

@@ -70,7 +70,7 @@ std::unique_ptr<media::Image> SynthesiseImage(const std::string&, int32_t cellWi
     image->frameHeight = cellHeight;
     image->frameCount = cellCount;
     image->rgba.assign(image->FramePixels() * 4 * cellCount, 255);
-    image->opaque.assign(image->FramePixels() * cellCount, 1);
+    for (int32_t f = 0; f < cellCount; ++f) media::ApplyMaskRule(*image, f);
     return image;
 }
 
@@ -193,6 +193,9 @@ void PumpEvents() {
 }
 
 void BackendHandleReleased(int32_t handle) { g.timers.erase(handle); }
+// Nothing goes to a graphics card here: every image keeps its pixels whole.
+bool BackendRestorePixels(int32_t, Image&) { return false; }
+bool BackendKeepsPackedPixels() { return false; }
 }  // namespace media
 
 void InitRuntime() {}

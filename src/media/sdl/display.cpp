@@ -63,6 +63,7 @@ bool LoadFramebufferFunctions() {
             Lookup<PFNGLFRAMEBUFFERTEXTURE2DPROC>("glFramebufferTexture2D", "glFramebufferTexture2DEXT");
         g_fbo.checkFramebufferStatus =
             Lookup<PFNGLCHECKFRAMEBUFFERSTATUSPROC>("glCheckFramebufferStatus", "glCheckFramebufferStatusEXT");
+        g_fbo.blitFramebuffer = Lookup<PFNGLBLITFRAMEBUFFERPROC>("glBlitFramebuffer", "glBlitFramebufferEXT");
     } else {
         // Only the EXT extension: its entry points have the same signatures.
         g_fbo.genFramebuffers = Lookup<PFNGLGENFRAMEBUFFERSPROC>("glGenFramebuffersEXT", "glGenFramebuffers");
@@ -73,6 +74,9 @@ bool LoadFramebufferFunctions() {
             Lookup<PFNGLFRAMEBUFFERTEXTURE2DPROC>("glFramebufferTexture2DEXT", "glFramebufferTexture2D");
         g_fbo.checkFramebufferStatus =
             Lookup<PFNGLCHECKFRAMEBUFFERSTATUSPROC>("glCheckFramebufferStatusEXT", "glCheckFramebufferStatus");
+        if (SDL_GL_ExtensionSupported("GL_EXT_framebuffer_blit") == SDL_TRUE) {
+            g_fbo.blitFramebuffer = Lookup<PFNGLBLITFRAMEBUFFERPROC>("glBlitFramebufferEXT", "glBlitFramebuffer");
+        }
     }
     return g_fbo.genFramebuffers && g_fbo.deleteFramebuffers && g_fbo.bindFramebuffer &&
            g_fbo.framebufferTexture2D && g_fbo.checkFramebufferStatus;
@@ -243,7 +247,8 @@ void HideMousePointer() { SDL_ShowCursor(SDL_DISABLE); }
 
 void ClearScreen() {
     if (!g_display.context) return;
-    sdlmedia::FlushDrawing();
+    // Whatever was drawn since the last flush is cleared away unseen.
+    sdlmedia::DropPendingQuads();
     const media::DrawState& s = media::CurrentDrawState();
     auto channel = [](int32_t v) { return static_cast<float>(std::clamp(v, 0, 255)) / 255.0f; };
     glDisable(GL_SCISSOR_TEST);
@@ -267,6 +272,20 @@ void PresentFrame(int32_t sync) {
     const int x = (windowW - w) / 2;
     const int y = (windowH - h) / 2;
     const bool wholeMultiple = w % d.width == 0 && h % d.height == 0;
+
+    if (w == d.width && h == d.height && w == windowW && h == windowH && sdlmedia::Fbo().blitFramebuffer) {
+        // The window is the surface's size: a plain copy, nothing to clear
+        // or scale.
+        glDisable(GL_SCISSOR_TEST);
+        sdlmedia::Fbo().bindFramebuffer(GL_READ_FRAMEBUFFER, d.framebuffer);
+        sdlmedia::Fbo().bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        sdlmedia::Fbo().blitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        SDL_GL_SwapWindow(d.window);
+        sdlmedia::Fbo().bindFramebuffer(GL_FRAMEBUFFER, d.framebuffer);
+        sdlmedia::BindSurface();
+        media::PumpEvents();
+        return;
+    }
 
     sdlmedia::Fbo().bindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, windowW, windowH);
@@ -305,6 +324,9 @@ void PresentFrame(int32_t sync) {
 void GrabScreenToImage(int32_t image, int32_t x, int32_t y, int32_t frame) {
     media::Image* img = media::FindImage(image);
     if (!img || frame < 0 || frame >= img->frameCount) return;
+    // The other frames go back to the card with this one.
+    img = media::ImageWithPixels(image);
+    if (!img) return;
     const sdlmedia::Display& d = g_display;
     const int32_t fw = img->frameWidth;
     const int32_t fh = img->frameHeight;

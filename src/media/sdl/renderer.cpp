@@ -1,8 +1,10 @@
 // Drawing into the off-screen surface with fixed-function OpenGL: images as
 // textured quads, rectangles and points, under the drawing state (colour and
 // alpha multiply, blend mode, scale and rotation about the origin, clip).
-// Quads are collected and sent in one call until the texture, the blend mode
-// or the clip rectangle changes; image pixels live in shared pages (atlas.cpp).
+// Quads are collected until something needs the surface (presenting, a grab)
+// and then sent, a run of quads with the same texture, blend mode and clip
+// rectangle in one call, after the pixels nobody will see are skipped
+// (occlusion.cpp); image pixels live in shared pages (atlas.cpp).
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -16,26 +18,17 @@
 namespace sdlmedia {
 namespace {
 
-constexpr size_t kBatchQuads = 4096;
+// Quads collected before they are sent anyway.
+constexpr size_t kMostPendingQuads = 65536;
 // Quads stream through one vertex buffer, appended batch after batch and
 // renewed when full. Software OpenGL pays dearly for client-side arrays after
 // every change of texture or blending; a buffer object keeps that cheap.
 constexpr GLsizeiptr kStreamBytes = 4 << 20;
 
-struct Vertex {
-    float x, y, u, v;
-    uint8_t r, g, b, a;
-};
-
-struct BatchKey {
-    GLuint texture = 0;
-    int32_t blend = BlendMask;
-    int32_t clipX = 0, clipY = 0, clipW = 0, clipH = 0;
-    bool operator==(const BatchKey&) const = default;
-};
-
 GLuint g_white = 0;
-std::vector<Vertex> g_vertices;
+std::vector<PendingQuad> g_pending;
+std::vector<Vertex> g_vertices;  // a run of quads on its way to OpenGL
+bool g_skipHidden = true;
 struct BufferFunctions {
     PFNGLGENBUFFERSPROC gen = nullptr;
     PFNGLDELETEBUFFERSPROC del = nullptr;
@@ -46,7 +39,6 @@ struct BufferFunctions {
 BufferFunctions g_buffers;
 GLuint g_stream = 0;       // 0: client-side arrays
 GLsizeiptr g_streamUsed = 0;
-BatchKey g_batch;
 BatchKey g_applied;
 bool g_appliedValid = false;
 
@@ -109,30 +101,80 @@ Colour StateColour(const media::DrawState& s) {
 // One quad, corners in drawing order (top-left, top-right, bottom-right,
 // bottom-left of the texture).
 void Quad(GLuint texture, const media::DrawState& s, const float (&xy)[8], float u0, float v0, float u1, float v1,
-          Colour c) {
-    const BatchKey key{texture, BlendOf(s.blend), s.clipX, s.clipY, s.clipWidth, s.clipHeight};
-    if (!g_vertices.empty() && !(key == g_batch)) FlushDrawing();
-    g_batch = key;
-    g_vertices.push_back(Vertex{xy[0], xy[1], u0, v0, c.r, c.g, c.b, c.a});
-    g_vertices.push_back(Vertex{xy[2], xy[3], u1, v0, c.r, c.g, c.b, c.a});
-    g_vertices.push_back(Vertex{xy[4], xy[5], u1, v1, c.r, c.g, c.b, c.a});
-    g_vertices.push_back(Vertex{xy[6], xy[7], u0, v1, c.r, c.g, c.b, c.a});
-    if (g_vertices.size() >= kBatchQuads * 4) FlushDrawing();
+          Colour c, const GridQuad& grid = GridQuad{}) {
+    PendingQuad& q = g_pending.emplace_back();
+    q.key = BatchKey{texture, BlendOf(s.blend), s.clipX, s.clipY, s.clipWidth, s.clipHeight};
+    q.corner[0] = Vertex{xy[0], xy[1], u0, v0, c.r, c.g, c.b, c.a};
+    q.corner[1] = Vertex{xy[2], xy[3], u1, v0, c.r, c.g, c.b, c.a};
+    q.corner[2] = Vertex{xy[4], xy[5], u1, v1, c.r, c.g, c.b, c.a};
+    q.corner[3] = Vertex{xy[6], xy[7], u0, v1, c.r, c.g, c.b, c.a};
+    q.grid = grid;
+    if (g_pending.size() >= kMostPendingQuads) FlushDrawing();
 }
+
+// Whether a whole number lies in the range where pixels are counted.
+bool WholePixel(double v) { return v == std::floor(v) && std::fabs(v) < 1e6; }
 
 void Rectangle(const media::DrawState& s, float x, float y, float w, float h) {
     const float xy[8] = {x, y, x + w, y, x + w, y + h, x, y + h};
-    Quad(g_white, s, xy, 0.5f, 0.5f, 0.5f, 0.5f, StateColour(s));
+    GridQuad grid;
+    if (WholePixel(x) && WholePixel(y) && WholePixel(w) && WholePixel(h) && w > 0 && h > 0) {
+        grid.on = true;
+        grid.x0 = static_cast<int32_t>(x);
+        grid.y0 = static_cast<int32_t>(y);
+        grid.x1 = static_cast<int32_t>(x + w);
+        grid.y1 = static_cast<int32_t>(y + h);
+    }
+    Quad(g_white, s, xy, 0.5f, 0.5f, 0.5f, 0.5f, StateColour(s), grid);
 }
 
 // Draws the frame's pieces with the frame's top-left at (left, top), unscaled.
-void FrameAt(const ImagePieces& t, int32_t frame, const media::DrawState& s, double left, double top, Colour c) {
+// On whole pixels each pixel of the surface takes the texel its centre falls
+// on, whichever quad holds it, so a piece may be drawn as any part of it:
+// in mask, alpha and light mode a see-through pixel leaves the surface as it
+// was, so the box of its opaque pixels is enough. Elsewhere a cut edge could
+// fall on a pixel centre and round either way: the whole piece is drawn.
+void FrameAt(const ImagePieces& t, const media::Image& img, int32_t frame, const media::DrawState& s, double left,
+             double top, Colour c) {
+    const bool onGrid = g_skipHidden && WholePixel(left) && WholePixel(top);
+    const int32_t blend = BlendOf(s.blend);
+    const bool boxOnly = onGrid && blend != BlendSolid && blend != BlendShade;
     for (int32_t i = t.firstPiece[frame]; i < t.firstPiece[frame + 1]; ++i) {
         const Piece& p = t.pieces[i];
-        const float x0 = static_cast<float>(left + p.x), y0 = static_cast<float>(top + p.y);
-        const float x1 = static_cast<float>(left + p.x + p.w), y1 = static_cast<float>(top + p.y + p.h);
+        int32_t x = p.x, y = p.y, w = p.w, h = p.h;
+        float u0 = p.u0, v0 = p.v0, u1 = p.u1, v1 = p.v1;
+        if (boxOnly) {
+            if (p.boxW == 0) continue;
+            x += p.boxX;
+            y += p.boxY;
+            w = p.boxW;
+            h = p.boxH;
+            u0 = p.boxU0;
+            v0 = p.boxV0;
+            u1 = p.boxU1;
+            v1 = p.boxV1;
+        }
+        const float x0 = static_cast<float>(left + x), y0 = static_cast<float>(top + y);
+        const float x1 = static_cast<float>(left + x + w), y1 = static_cast<float>(top + y + h);
         const float xy[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
-        Quad(p.texture, s, xy, p.u0, p.v0, p.u1, p.v1, c);
+        GridQuad grid;
+        if (onGrid) {
+            grid.on = true;
+            grid.x0 = static_cast<int32_t>(left) + x;
+            grid.y0 = static_cast<int32_t>(top) + y;
+            grid.x1 = grid.x0 + w;
+            grid.y1 = grid.y0 + h;
+            grid.image = &img;
+            grid.version = img.version;
+            grid.frame = frame;
+            grid.frameX = x;
+            grid.frameY = y;
+            grid.texelX = p.slotX + 1 + (x - p.x);
+            grid.texelY = p.slotY + 1 + (y - p.y);
+            grid.pageWidth = PageWidth();
+            grid.pageRows = PageRows(p.page);
+        }
+        Quad(p.texture, s, xy, u0, v0, u1, v1, c, grid);
     }
 }
 
@@ -171,12 +213,13 @@ void StartStream() {
 
 void RendererStart(int32_t maxTextureSize) {
     AtlasStart(maxTextureSize);
+    g_pending.clear();
     g_vertices.clear();
-    g_vertices.reserve(kBatchQuads * 4);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
     glDisable(GL_DITHER);
+    glShadeModel(GL_FLAT);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glAlphaFunc(GL_GEQUAL, 0.5f);
@@ -200,15 +243,32 @@ void RendererStop() {
     g_white = 0;
     if (g_stream) g_buffers.del(1, &g_stream);
     g_stream = 0;
+    g_pending.clear();
     g_vertices.clear();
     g_appliedValid = false;
 }
 
 void ForgetAppliedState() { g_appliedValid = false; }
 
-void FlushDrawing() {
+void SetHiddenPixelSkipping(bool on) {
+    FlushDrawing();
+    g_skipHidden = on;
+}
+
+void DropPendingQuads() {
+    if (g_skipHidden) {
+        g_pending.clear();
+    } else {
+        FlushDrawing();
+    }
+}
+
+namespace {
+
+// Sends one run of quads that share their batch key.
+void SendRun(const BatchKey& key) {
     if (g_vertices.empty()) return;
-    Apply(g_batch);
+    Apply(key);
     const GLsizei count = static_cast<GLsizei>(g_vertices.size());
     if (g_stream) {
         const GLsizeiptr bytes = static_cast<GLsizeiptr>(g_vertices.size() * sizeof(Vertex));
@@ -227,6 +287,22 @@ void FlushDrawing() {
     g_vertices.clear();
 }
 
+}  // namespace
+
+void FlushDrawing() {
+    if (g_pending.empty()) return;
+    if (g_skipHidden) SkipHiddenPixels(g_pending, TheDisplay().width, TheDisplay().height);
+    BatchKey run;
+    for (const PendingQuad& q : g_pending) {
+        if (q.dropped) continue;
+        if (!g_vertices.empty() && !(q.key == run)) SendRun(run);
+        run = q.key;
+        g_vertices.insert(g_vertices.end(), q.corner, q.corner + 4);
+    }
+    SendRun(run);
+    g_pending.clear();
+}
+
 void BindSurface() {
     const Display& d = TheDisplay();
     glViewport(0, 0, d.width, d.height);
@@ -242,14 +318,14 @@ void BindSurface() {
 }  // namespace sdlmedia
 
 void DrawImageFrame(int32_t image, float x, float y, int32_t frame) {
-    const media::Image* img = media::FindImageFrame(image, frame);
-    if (!img || !sdlmedia::DisplayIsOpen()) return;
+    media::Image* img = media::FindImage(image);
+    if (!img || frame < 0 || frame >= img->frameCount || !sdlmedia::DisplayIsOpen()) return;
     const sdlmedia::ImagePieces& t = sdlmedia::PiecesOf(image, *img);
     const media::DrawState& s = media::CurrentDrawState();
     const sdlmedia::Colour c = sdlmedia::StateColour(s);
     if (s.rotation == 0.0f && s.scaleX == 1.0f && s.scaleY == 1.0f) {
-        sdlmedia::FrameAt(t, frame, s, static_cast<double>(x) - img->originX, static_cast<double>(y) - img->originY,
-                          c);
+        sdlmedia::FrameAt(t, *img, frame, s, static_cast<double>(x) - img->originX,
+                          static_cast<double>(y) - img->originY, c);
         return;
     }
     // Scale, then turn (clockwise on the screen for positive degrees), both
@@ -274,8 +350,8 @@ void DrawImageFrame(int32_t image, float x, float y, int32_t frame) {
 }
 
 void TileImageFrame(int32_t image, float x, float y, int32_t frame) {
-    const media::Image* img = media::FindImageFrame(image, frame);
-    if (!img || !sdlmedia::DisplayIsOpen()) return;
+    media::Image* img = media::FindImage(image);
+    if (!img || frame < 0 || frame >= img->frameCount || !sdlmedia::DisplayIsOpen()) return;
     const media::DrawState& s = media::CurrentDrawState();
     if (s.clipWidth <= 0 || s.clipHeight <= 0) return;
     const sdlmedia::ImagePieces& t = sdlmedia::PiecesOf(image, *img);
@@ -295,7 +371,7 @@ void TileImageFrame(int32_t image, float x, float y, int32_t frame) {
     const double right = static_cast<double>(s.clipX) + s.clipWidth;
     const double bottom = static_cast<double>(s.clipY) + s.clipHeight;
     for (double ty = top; ty < bottom; ty += fh) {
-        for (double tx = left; tx < right; tx += fw) sdlmedia::FrameAt(t, frame, s, tx, ty, c);
+        for (double tx = left; tx < right; tx += fw) sdlmedia::FrameAt(t, *img, frame, s, tx, ty, c);
     }
 }
 

@@ -52,16 +52,20 @@ struct FramebufferFunctions {
     PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
     PFNGLFRAMEBUFFERTEXTURE2DPROC framebufferTexture2D = nullptr;
     PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;  // may be missing
 };
 const FramebufferFunctions& Fbo();
 
 // ---- image pixels on the card (atlas.cpp)
 // One piece of a frame (the whole frame unless it is larger than a page),
-// with where it lies in its page.
+// with where it lies in its page, and the box of its opaque pixels (within
+// the piece; empty when it has none).
 struct Piece {
     int32_t x = 0, y = 0, w = 0, h = 0;  // the part of the frame it holds
     GLuint texture = 0;
     float u0 = 0, v0 = 0, u1 = 0, v1 = 0;
+    int32_t boxX = 0, boxY = 0, boxW = 0, boxH = 0;
+    float boxU0 = 0, boxV0 = 0, boxU1 = 0, boxV1 = 0;
     int32_t page = 0, shelf = 0, slotX = 0, slotY = 0;
 };
 struct ImagePieces {
@@ -72,10 +76,57 @@ struct ImagePieces {
 };
 void AtlasStart(int32_t maxTextureSize);
 void AtlasStop();  // before the context goes away
-// The image's pieces, uploaded the first time and again when its pixels changed.
-const ImagePieces& PiecesOf(int32_t handle, const media::Image& img);
+// The image's pieces, uploaded the first time and again when its pixels
+// changed. A picture loaded from a file then drops its CPU copy.
+const ImagePieces& PiecesOf(int32_t handle, media::Image& img);
 // Gives a released image's slots back.
 void ForgetImage(int32_t handle);
+// The width of every page and the rows of one so far, for texture coordinates.
+float PageWidth();
+float PageRows(int32_t page);
+// Reads an uploaded image's pixels back from its pages; false when it has none.
+bool ReadBackPixels(int32_t handle, media::Image& img);
+// How many bytes the pages take (for benchmarks).
+int64_t AtlasBytes();
+
+// ---- quads waiting to be drawn (renderer.cpp, occlusion.cpp)
+struct Vertex {
+    float x, y, u, v;
+    uint8_t r, g, b, a;
+};
+// What a run of quads shares, so it goes to OpenGL in one call.
+struct BatchKey {
+    GLuint texture = 0;
+    int32_t blend = BlendMask;
+    int32_t clipX = 0, clipY = 0, clipW = 0, clipH = 0;
+    bool operator==(const BatchKey&) const = default;
+};
+// A quad that lies unscaled on whole pixels: a piece of an image frame or a
+// filled rectangle. Any part of it can be drawn alone with the very same
+// pixels, so hidden parts can be cut off.
+struct GridQuad {
+    bool on = false;
+    int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the surface pixels it covers
+    // Images only: the frame (its mask bits tell its opaque pixels), the
+    // frame pixel under (x0, y0), the texel under it and the page's size.
+    const media::Image* image = nullptr;
+    uint32_t version = 0;
+    int32_t frame = 0;
+    int32_t frameX = 0, frameY = 0;
+    int32_t texelX = 0, texelY = 0;
+    float pageWidth = 0, pageRows = 0;
+};
+struct PendingQuad {
+    BatchKey key;
+    Vertex corner[4];  // top-left, top-right, bottom-right, bottom-left of the texture
+    GridQuad grid;
+    bool dropped = false;
+};
+// Before a flush sends the quads: drops those that change nothing on the
+// surface (everything they would draw is drawn over later, or they draw
+// nothing at all) and cuts the others on whole pixels to the box of the
+// pixels that still matter.
+void SkipHiddenPixels(std::vector<PendingQuad>& quads, int32_t width, int32_t height);
 
 // ---- renderer (renderer.cpp)
 // Called once the context and the surface exist: sets up the fixed-function
@@ -91,6 +142,13 @@ void FlushDrawing();
 void BindSurface();
 // The texture binding or other state changed behind the renderer's back.
 void ForgetAppliedState();
+// Whether pixels nobody will see are skipped: sprites drawn as the box of
+// their opaque pixels, quads painted over later cut or dropped (the same
+// pixels on the surface, fewer to fill), or everything drawn as asked. On
+// by default; tests compare the two.
+void SetHiddenPixelSkipping(bool on);
+// Forgets the quads collected so far (the surface is about to be cleared).
+void DropPendingQuads();
 
 // ---- time and the end of the program (runtime.cpp)
 void ForgetTimer(int32_t handle);

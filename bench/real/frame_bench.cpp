@@ -1,0 +1,192 @@
+// Frames per second of the real backend (SDL and OpenGL; SDL's offscreen
+// driver unless SDL_VIDEODRIVER says otherwise) drawing recorded busy frames
+// of stage play (see frame_record) unpaced: every frame clears, draws the
+// recorded calls with their drawing state and presents at once. The game's
+// files are loaded as at start-up, so the images are the game's own.
+//
+//   frame_bench [--data DIR] [--frames N] [--shots DIR] FILE.frame...
+//
+// Figures are medians of five rounds (the slowest and fastest round in
+// brackets), with the processor time a frame takes over all threads (the
+// rasteriser's too) and the drawing thread's share of it, which move less
+// than frames per second when the machine is busy. --shots saves each
+// recorded frame as drawn, as DIR/<name>.png.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "game_start.h"
+#include "media.h"
+#include "recording.h"
+#include "shell/manifest.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Replay {
+    std::string name;
+    recording::Frame frame;
+    std::vector<int32_t> handles;  // per call
+};
+
+std::map<std::string, int32_t> g_loaded;
+
+// The handle of an image file: a manifest file as start-up loaded it, or a
+// section strip loaded now the way a section loads it.
+int32_t ImageOf(const std::string& path) {
+    auto it = g_loaded.find(path);
+    if (it != g_loaded.end()) return it->second;
+    int32_t handle = 0;
+    for (const SectionStrip& strip : SectionStrips) {
+        if (path != strip.path) continue;
+        SetMaskColour(0, 255, 0);
+        handle = LoadImageStrip(strip.path, 40, 480, 0, strip.cells, 1);
+    }
+    g_loaded[path] = handle;
+    return handle;
+}
+
+void Draw(const Replay& replay) {
+    const recording::Frame& f = replay.frame;
+    for (size_t i = 0; i < f.calls.size(); ++i) {
+        const recording::Call& c = f.calls[i];
+        SetClipRect(c.clipX, c.clipY, c.clipWidth, c.clipHeight);
+        SetDrawColour(c.r, c.g, c.b);
+        SetDrawAlpha(c.alpha);
+        SetBlendMode(c.blend);
+        SetDrawScale(c.scaleX, c.scaleY);
+        SetDrawRotation(c.rotation);
+        if (c.op == "draw") {
+            DrawImageFrame(replay.handles[i], c.x, c.y, c.frame);
+        } else if (c.op == "tile") {
+            TileImageFrame(replay.handles[i], c.x, c.y, c.frame);
+        } else if (c.op == "fill") {
+            FillRect(c.x, c.y, c.width, c.height);
+        } else if (c.op == "plot") {
+            PlotPoint(c.x, c.y);
+        } else if (c.op == "clear") {
+            SetClearColour(f.clearR, f.clearG, f.clearB);
+            ClearScreen();
+        } else if (c.op == "present") {
+            PresentFrame(0);
+        }
+    }
+}
+
+// Waits until every frame drawn so far is on the surface: reading a pixel
+// back waits for the drawing before it.
+void Finish() {
+    static const int32_t pixel = CreateBlankImage(1, 1, 1, 0);
+    GrabScreenToImage(pixel, 0, 0, 0);
+}
+
+// Processor seconds used so far by the whole process or by this thread.
+double CpuSeconds(int who) {
+    rusage u{};
+    getrusage(who, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+struct Rates {
+    double framesPerSecond;
+    double cpuMs;     // processor time a frame, every thread
+    double threadMs;  // of it, the drawing thread's own
+};
+
+// Over `frames` frames, all drawing finished.
+Rates Measure(const Replay& replay, int frames) {
+    Finish();
+    const double cpu = CpuSeconds(RUSAGE_SELF), thread = CpuSeconds(RUSAGE_THREAD);
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < frames; ++i) Draw(replay);
+    Finish();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return Rates{frames / seconds, (CpuSeconds(RUSAGE_SELF) - cpu) * 1000.0 / frames,
+                 (CpuSeconds(RUSAGE_THREAD) - thread) * 1000.0 / frames};
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string data = FRAME_BENCH_DATA_DIR;
+    std::string shots;
+    int frames = 400;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--data" && i + 1 < argc) {
+            data = argv[++i];
+        } else if (arg == "--frames" && i + 1 < argc) {
+            frames = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--shots" && i + 1 < argc) {
+            shots = std::filesystem::absolute(argv[++i]).string();
+        } else {
+            files.push_back(std::filesystem::absolute(arg).string());
+        }
+    }
+    if (files.empty()) {
+        std::fprintf(stderr, "usage: frame_bench [--data DIR] [--frames N] [--shots DIR] FILE.frame...\n");
+        return 1;
+    }
+    std::vector<Replay> replays;
+    for (const std::string& file : files) {
+        Replay r;
+        std::string error;
+        if (!recording::Read(file, &r.frame, &error)) {
+            std::fprintf(stderr, "frame_bench: %s\n", error.c_str());
+            return 1;
+        }
+        r.name = std::filesystem::path(file).stem().string();
+        replays.push_back(std::move(r));
+    }
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);  // a caller's choice wins
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    std::string error;
+    if (!EnterDataFolder(data, &error)) {
+        std::fprintf(stderr, "frame_bench: %s\n", error.c_str());
+        return 1;
+    }
+    StartUpForSection();
+    for (int32_t i = 0; i < AssetManifestLength; ++i) {
+        const ManifestEntry& e = AssetManifest[i];
+        if (e.path && e.op != ManifestOp::Sound) g_loaded[e.path] = *e.target;
+    }
+    std::printf("%d frames each (video driver %s)\n", frames, std::getenv("SDL_VIDEODRIVER"));
+    for (Replay& r : replays) {
+        for (const recording::Call& c : r.frame.calls) r.handles.push_back(c.path.empty() ? 0 : ImageOf(c.path));
+        // The first frames place the images on the card: not part of a frame.
+        for (int i = 0; i < 5; ++i) Draw(r);
+        std::vector<double> fps, cpu, thread;
+        for (int round = 0; round < 5; ++round) {
+            const Rates m = Measure(r, std::max(1, frames / 5));
+            fps.push_back(m.framesPerSecond);
+            cpu.push_back(m.cpuMs);
+            thread.push_back(m.threadMs);
+        }
+        std::printf("%-18s %5zu calls %7.1f frames/s (%5.1f .. %5.1f)   processor %5.2f ms a frame, %5.2f of it drawing thread\n",
+                    r.name.c_str(), r.frame.calls.size(), Median(fps), *std::min_element(fps.begin(), fps.end()),
+                    *std::max_element(fps.begin(), fps.end()), Median(cpu), Median(thread));
+        if (!shots.empty()) {
+            static int32_t capture = CreateBlankImage(640, 480, 1, 0);
+            Draw(r);
+            GrabScreenToImage(capture, 0, 0, 0);
+            const std::string path = shots + "/" + r.name + ".png";
+            if (SaveImagePng(capture, 0, path) != 1) std::fprintf(stderr, "frame_bench: cannot write %s\n", path.c_str());
+        }
+    }
+    return 0;
+}
