@@ -22,10 +22,18 @@ int32_t NewHandle();
 void BackendHandleReleased(int32_t handle);
 
 // ------------------------------------------------------------- images
+// Memory for pictures: large blocks get pages of their own, which go back
+// to the system as soon as they are freed (a picture dropped once it is on
+// the graphics card, a decoded file once cut) instead of leaving holes in
+// the heap that the process keeps.
+void* AllocatePixelMemory(size_t bytes);
+void FreePixelMemory(void* memory, size_t bytes);
+
 // Storage for pixels that every load writes in full: growing it leaves the
 // new bytes as they are instead of clearing them first.
 template <typename T>
 struct UnclearedAllocator : std::allocator<T> {
+    using value_type = T;
     template <typename U>
     struct rebind {
         using other = UnclearedAllocator<U>;
@@ -33,6 +41,8 @@ struct UnclearedAllocator : std::allocator<T> {
     UnclearedAllocator() = default;
     template <typename U>
     UnclearedAllocator(const UnclearedAllocator<U>&) noexcept {}
+    T* allocate(size_t n) { return static_cast<T*>(AllocatePixelMemory(n * sizeof(T))); }
+    void deallocate(T* p, size_t n) noexcept { FreePixelMemory(p, n * sizeof(T)); }
     template <typename U>
     void construct(U* p) noexcept {
         ::new (static_cast<void*>(p)) U;
@@ -69,7 +79,7 @@ struct Image {
     // pixels in order (frame, row, column), packedStart[f] the first of
     // frame f's. Its see-through pixels are the mask colour it was loaded
     // under (clearRgb).
-    std::vector<uint8_t> packedRgb;
+    PixelBytes packedRgb;
     std::vector<uint32_t> packedStart;
     uint8_t clearRgb[3] = {0, 0, 0};
     // Kept for good: the opaque pixels as bits, maskWords 64-bit words a row

@@ -2,8 +2,11 @@
 // overlap test that hits and contact rely on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "headless.h"
 #include "media_internal.h"
@@ -145,6 +148,123 @@ TEST_F(Images, DrawCallsCarryTheWholeDrawingState) {
     EXPECT_EQ(calls[0].clipY, 237);
     EXPECT_EQ(calls[1].alpha, 0.0f);
     EXPECT_EQ(calls[2].alpha, 0.0f);
+}
+
+// The overlap test reads the masks 64 pixels at a time; held against a
+// pixel-by-pixel look at the same masks for shapes and offsets of every kind.
+TEST_F(Images, OverlapOfMaskBitsAgreesWithEveryPixel) {
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    std::vector<int32_t> images;
+    for (int i = 0; i < 12; ++i) {
+        const int w = 1 + static_cast<int>(next(150)), h = 1 + static_cast<int>(next(20));
+        const int32_t image = CreateBlankImage(w, h, 2, ImageMasked);
+        media::Image* img = media::FindImage(image);
+        const uint32_t density = 1 + next(8);  // sparse to nearly solid
+        for (int f = 0; f < 2; ++f) {
+            for (size_t p = 0; p < img->FramePixels(); ++p) img->FrameRgba(f)[4 * p] = next(9) < density ? 255 : 0;
+            media::ApplyMaskRule(*img, f);
+        }
+        images.push_back(image);
+    }
+    auto slow = [](int32_t a, int ax, int ay, int fa, int32_t b, int bx, int by, int fb) {
+        const media::Image* ia = media::FindImage(a);
+        const media::Image* ib = media::FindImage(b);
+        for (int y = 0; y < ia->frameHeight; ++y) {
+            for (int x = 0; x < ia->frameWidth; ++x) {
+                const int u = ax + x - bx, v = ay + y - by;
+                if (u < 0 || v < 0 || u >= ib->frameWidth || v >= ib->frameHeight) continue;
+                if (ia->FrameMask(fa)[y * ia->frameWidth + x] && ib->FrameMask(fb)[v * ib->frameWidth + u]) return 1;
+            }
+        }
+        return 0;
+    };
+    int hits = 0;
+    for (int trial = 0; trial < 4000; ++trial) {
+        const int32_t a = images[next(12)], b = images[next(12)];
+        const int fa = static_cast<int>(next(2)), fb = static_cast<int>(next(2));
+        const int ax = static_cast<int>(next(200)) - 100, ay = static_cast<int>(next(30)) - 15;
+        const int bx = static_cast<int>(next(200)) - 100, by = static_cast<int>(next(30)) - 15;
+        const int32_t expected = slow(a, ax, ay, fa, b, bx, by, fb);
+        hits += expected;
+        ASSERT_EQ(ImagesOverlap(a, static_cast<float>(ax), static_cast<float>(ay), fa, b, static_cast<float>(bx),
+                                static_cast<float>(by), fb),
+                  expected)
+            << "trial " << trial;
+    }
+    EXPECT_GT(hits, 400);
+    EXPECT_LT(hits, 3600);
+}
+
+// Start-up announces its pictures so they decode on worker threads; whatever
+// order the loads then come in, they give what plain loads give, handles in
+// the order of the loads.
+TEST_F(Images, PreparedPicturesLoadAsPlainLoads) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < 7; ++i) {
+        testpng::Canvas c(24 + i, 16, 0, 255, 0);
+        c.Fill(i, 1, 9, 9, static_cast<uint8_t>(30 * i), 80, 200);
+        const std::string name = "p" + std::to_string(i) + ".png";
+        c.Save(Path(name.c_str()));
+        paths.push_back(Path(name.c_str()));
+    }
+    SetMaskColour(0, 255, 0);
+    auto load = [](const std::string& path) { return LoadImageStrip(path, 8, 8, 0, 2, ImageMasked); };
+    std::vector<int32_t> plain;
+    for (const std::string& path : paths) plain.push_back(load(path));
+
+    // Announced: a missing file, and a file announced twice; then loads out
+    // of order, one of a file not announced, one announced but never loaded.
+    std::vector<std::string> announced(paths.begin(), paths.begin() + 6);
+    announced.insert(announced.begin() + 2, Path("missing.png"));
+    announced.push_back(paths[1]);
+    PrepareImageFiles(announced);
+    const int order[] = {1, 0, 6, 3, 1, 2, 5};
+    std::vector<int32_t> prepared;
+    for (int i : order) prepared.push_back(load(paths[i]));
+    EXPECT_EQ(load(Path("missing.png")), 0);
+    for (size_t k = 1; k < prepared.size(); ++k) EXPECT_GT(prepared[k], prepared[k - 1]) << "load " << k;
+    for (size_t k = 0; k < prepared.size(); ++k) {
+        const media::Image* got = media::FindImage(prepared[k]);
+        const media::Image* want = media::FindImage(plain[order[k]]);
+        ASSERT_TRUE(got && want) << "load " << k;
+        EXPECT_EQ(got->frameWidth * 100 + got->frameCount, want->frameWidth * 100 + want->frameCount) << "load " << k;
+        EXPECT_TRUE(got->rgba == want->rgba) << "load " << k;
+        EXPECT_TRUE(got->maskBits == want->maskBits) << "load " << k;
+    }
+    // A new start-up drops what the last one never took.
+    PrepareImageFiles({paths[4]});
+    headless::Reset();
+    EXPECT_NE(load(paths[4]), 0);
+}
+
+// The real backend keeps pictures compact until they are drawn: the colours
+// of the opaque pixels only. Unpacked, a frame is the one a plain cut gives.
+TEST_F(Images, CompactCopyUnpacksToThePlainPixels) {
+    testpng::Canvas c(30, 14, 0, 255, 0);
+    c.Fill(2, 1, 11, 5, 200, 10, 10);
+    c.Fill(17, 6, 9, 8, 0, 254, 0);  // one step off the mask colour: opaque
+    c.Set(29, 13, 1, 2, 3);
+    c.Save(Path("cells.png"));
+    media::Picture picture;
+    ASSERT_TRUE(media::DecodePng(Path("cells.png"), picture, nullptr));
+    SetMaskColour(0, 255, 0);
+    for (int32_t flags : {ImageMasked, 0}) {
+        const auto whole = media::CutCells(picture, 15, 7, 1, 3, flags, false);
+        const auto packed = media::CutCells(picture, 15, 7, 1, 3, flags, true);
+        ASSERT_TRUE(whole && packed);
+        EXPECT_FALSE(packed->HasPixels());
+        EXPECT_TRUE(packed->maskBits == whole->maskBits) << flags;
+        std::vector<uint8_t> frame(whole->FramePixels() * 4);
+        for (int32_t f = 0; f < 3; ++f) {
+            EXPECT_EQ(packed->boxes[f].w * 1000 + packed->boxes[f].h, whole->boxes[f].w * 1000 + whole->boxes[f].h);
+            media::UnpackFrame(*packed, f, frame.data());
+            EXPECT_TRUE(std::equal(frame.begin(), frame.end(), whole->FrameRgba(f))) << "flags " << flags << " frame " << f;
+        }
+    }
 }
 
 }  // namespace

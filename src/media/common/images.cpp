@@ -3,11 +3,15 @@
 // stay in memory as bits, so overlap tests never ask the graphics card, even
 // once the backend has dropped the CPU copy of the colours.
 #include <png.h>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <unordered_map>
 
 #include "media_internal.h"
@@ -36,6 +40,30 @@ void PngError(png_structp png, png_const_charp message) {
 void PngWarning(png_structp, png_const_charp) {}
 
 }  // namespace
+
+// Blocks from this size on are mapped pages of their own.
+constexpr size_t PagesOfTheirOwn = 256 * 1024;
+
+void* AllocatePixelMemory(size_t bytes) {
+#if defined(__linux__)
+    if (bytes >= PagesOfTheirOwn) {
+        void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED) throw std::bad_alloc();
+        return memory;
+    }
+#endif
+    return ::operator new(bytes);
+}
+
+void FreePixelMemory(void* memory, size_t bytes) {
+#if defined(__linux__)
+    if (bytes >= PagesOfTheirOwn) {
+        munmap(memory, bytes);
+        return;
+    }
+#endif
+    ::operator delete(memory);
+}
 
 Image* FindImage(int32_t handle) {
     auto it = g_images.find(handle);
@@ -67,7 +95,7 @@ Image* ImageWithPixels(int32_t handle) {
         UnpackFrame(*image, f, image->FrameRgba(f));
         for (size_t i = 0; i < pixels; ++i) image->opaque[pixels * f + i] = image->FrameRgba(f)[4 * i + 3] ? 1 : 0;
     }
-    std::vector<uint8_t>().swap(image->packedRgb);
+    PixelBytes().swap(image->packedRgb);
     std::vector<uint32_t>().swap(image->packedStart);
     return image;
 }
@@ -75,7 +103,7 @@ Image* ImageWithPixels(int32_t handle) {
 void DropPixels(Image& image) {
     PixelBytes().swap(image.rgba);
     PixelBytes().swap(image.opaque);
-    std::vector<uint8_t>().swap(image.packedRgb);
+    PixelBytes().swap(image.packedRgb);
     std::vector<uint32_t>().swap(image.packedStart);
 }
 

@@ -20,10 +20,13 @@ namespace {
 
 // Quads collected before they are sent anyway.
 constexpr size_t kMostPendingQuads = 65536;
+// Quads sent in one call at most: OpenGL's own working memory for a call
+// stays small enough to be reused from call to call.
+constexpr size_t kRunQuads = 256;
 // Quads stream through one vertex buffer, appended batch after batch and
 // renewed when full. Software OpenGL pays dearly for client-side arrays after
 // every change of texture or blending; a buffer object keeps that cheap.
-constexpr GLsizeiptr kStreamBytes = 4 << 20;
+constexpr GLsizeiptr kStreamBytes = 1 << 20;
 
 GLuint g_white = 0;
 std::vector<PendingQuad> g_pending;
@@ -295,7 +298,7 @@ void FlushDrawing() {
     BatchKey run;
     for (const PendingQuad& q : g_pending) {
         if (q.dropped) continue;
-        if (!g_vertices.empty() && !(q.key == run)) SendRun(run);
+        if (!g_vertices.empty() && (!(q.key == run) || g_vertices.size() >= kRunQuads * 4)) SendRun(run);
         run = q.key;
         g_vertices.insert(g_vertices.end(), q.corner, q.corner + 4);
     }

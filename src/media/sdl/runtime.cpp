@@ -69,11 +69,8 @@ void BackendHandleReleased(int32_t handle) {
 
 void InitRuntime() {
 #if defined(__GLIBC__)
-    // Pictures are large and short-lived on this side of the graphics card:
-    // each is freed once uploaded. Blocks that large get pages of their own,
-    // which go back to the system when freed, instead of leaving holes in
-    // the heap that the process keeps.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
     // Ctrl+C in a terminal must end the game: SDL would turn it into a quit
     // request, which the game ignores like every request to close.
