@@ -72,9 +72,9 @@ std::string FirstDifference(const std::vector<uint8_t>& a, const std::vector<uin
 
 // Scenes of sprites with see-through edges and holes, large layers that hide
 // what lies below, filled rectangles and points, in every blend mode, at
-// whole and fractional positions, scaled, turned and clipped, some drawn
-// from a picture loaded from a file: drawn with the hidden pixels skipped
-// and drawn whole, the surface must end the same to the last byte.
+// whole and fractional positions, scaled, turned and clipped, drawn from
+// pictures made here and from the game's own: drawn with the hidden pixels
+// skipped and drawn whole, the surface must end the same to the last byte.
 TEST_F(CardPixels, SkippingHiddenPixelsLeavesTheSamePixels) {
     testpng::Canvas sheet(96, 40, 0, 0, 0);
     for (int cell = 0; cell < 3; ++cell) {
@@ -103,6 +103,26 @@ TEST_F(CardPixels, SkippingHiddenPixelsLeavesTheSamePixels) {
         return y < 60 + (x / 16) % 50 ? Rgb{0, 0, 0} : Rgb{90, y, x % 256};
     }));
     images.push_back(MakeImage(40, 30, 1, 0, [](int x, int y, int) { return Rgb{x * 5, y * 7, 0}; }));
+    // The game's own pictures too, when the build has made them: section
+    // strips in cells, the rest whole.
+    const std::filesystem::path graphics = std::filesystem::path(STREETWARDEN_DATA_DIR) / "Graphics";
+    if (std::filesystem::is_directory(graphics)) {
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(graphics))
+            if (entry.path().extension() == ".png") files.push_back(entry.path().string());
+        std::sort(files.begin(), files.end());
+        for (size_t i = 0; i < files.size(); ++i) {
+            SetMaskColour(0, i % 2 ? 255 : 0, 0);
+            const int32_t whole = LoadImageFile(files[i], ImageMasked);
+            const int32_t w = ImageFrameWidth(whole), h = ImageFrameHeight(whole);
+            if (h == 480 && w > 640 && w % 40 == 0) {
+                ReleaseHandle(whole);
+                images.push_back(LoadImageStrip(files[i], 40, 480, 0, w / 40, ImageMasked));
+            } else if (whole != 0) {
+                images.push_back(whole);
+            }
+        }
+    }
 
     const int32_t blends[] = {BlendMask, BlendMask, BlendAlpha, BlendAlpha, BlendLight, BlendSolid, BlendShade};
     const float alphas[] = {1.0f, 1.0f, 0.5f, 128.0f / 255.0f, 0.3f, 0.0f};
@@ -113,7 +133,7 @@ TEST_F(CardPixels, SkippingHiddenPixelsLeavesTheSamePixels) {
             ClearScreen();
             for (int n = 0; n < 300; ++n) {
                 const int32_t image = images[d.Roll(static_cast<uint32_t>(images.size()))];
-                const bool layer = ImageFrameWidth(image) == 640;
+                const bool layer = ImageFrameWidth(image) >= 640;
                 SetBlendMode(layer && d.Roll(2) ? BlendMask : blends[d.Roll(7)]);
                 SetDrawAlpha(layer ? 1.0f : alphas[d.Roll(6)]);
                 SetDrawColour(255 - static_cast<int32_t>(d.Roll(3)) * 80, 255, 200 + static_cast<int32_t>(d.Roll(56)));
