@@ -57,26 +57,24 @@ int32_t ImageOf(const std::string& path) {
 void Draw(const Replay& replay) {
     const recording::Frame& f = replay.frame;
     for (size_t i = 0; i < f.calls.size(); ++i) {
-        const recording::Call& c = f.calls[i];
+        const headless::DrawCall& c = f.calls[i];
         SetClipRect(c.clipX, c.clipY, c.clipWidth, c.clipHeight);
         SetDrawColour(c.r, c.g, c.b);
         SetDrawAlpha(c.alpha);
         SetBlendMode(c.blend);
         SetDrawScale(c.scaleX, c.scaleY);
         SetDrawRotation(c.rotation);
-        if (c.op == "draw") {
-            DrawImageFrame(replay.handles[i], c.x, c.y, c.frame);
-        } else if (c.op == "tile") {
-            TileImageFrame(replay.handles[i], c.x, c.y, c.frame);
-        } else if (c.op == "fill") {
-            FillRect(c.x, c.y, c.width, c.height);
-        } else if (c.op == "plot") {
-            PlotPoint(c.x, c.y);
-        } else if (c.op == "clear") {
-            SetClearColour(f.clearR, f.clearG, f.clearB);
-            ClearScreen();
-        } else if (c.op == "present") {
-            PresentFrame(0);
+        switch (c.op) {
+            case headless::Op::Draw: DrawImageFrame(replay.handles[i], c.x, c.y, c.frame); break;
+            case headless::Op::Tile: TileImageFrame(replay.handles[i], c.x, c.y, c.frame); break;
+            case headless::Op::Fill: FillRect(c.x, c.y, c.width, c.height); break;
+            case headless::Op::Plot: PlotPoint(c.x, c.y); break;
+            case headless::Op::Clear:
+                SetClearColour(f.clearR, f.clearG, f.clearB);
+                ClearScreen();
+                break;
+            case headless::Op::Present: PresentFrame(0); break;
+            default: break;
         }
     }
 }
@@ -167,7 +165,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%d frames each (video driver %s)\n", frames, std::getenv("SDL_VIDEODRIVER"));
     for (Replay& r : replays) {
-        for (const recording::Call& c : r.frame.calls) r.handles.push_back(c.path.empty() ? 0 : ImageOf(c.path));
+        for (const headless::DrawCall& c : r.frame.calls) r.handles.push_back(c.path.empty() ? 0 : ImageOf(c.path));
         // The first frames place the images on the card: not part of a frame.
         for (int i = 0; i < 5; ++i) Draw(r);
         std::vector<double> fps, cpu, thread;

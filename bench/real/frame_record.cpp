@@ -37,31 +37,8 @@ recording::Frame TakeCalls() {
     frame.clearR = s.clearR;
     frame.clearG = s.clearG;
     frame.clearB = s.clearB;
-    for (const headless::DrawCall& d : headless::DrawCalls()) {
-        static const char* const names[] = {"clear", "present", "draw", "tile", "fill", "plot", "grab"};
-        recording::Call c;
-        c.op = names[static_cast<int>(d.op)];
-        if (c.op == "grab") continue;
-        c.path = d.path;
-        c.frame = d.frame;
-        c.x = d.x;
-        c.y = d.y;
-        c.width = d.width;
-        c.height = d.height;
-        c.r = d.r;
-        c.g = d.g;
-        c.b = d.b;
-        c.alpha = d.alpha;
-        c.blend = d.blend;
-        c.scaleX = d.scaleX;
-        c.scaleY = d.scaleY;
-        c.rotation = d.rotation;
-        c.clipX = d.clipX;
-        c.clipY = d.clipY;
-        c.clipWidth = d.clipWidth;
-        c.clipHeight = d.clipHeight;
-        frame.calls.push_back(c);
-    }
+    for (const headless::DrawCall& d : headless::DrawCalls())
+        if (d.op != headless::Op::Grab) frame.calls.push_back(d);
     return frame;
 }
 

@@ -17,31 +17,23 @@
 #include <string>
 #include <vector>
 
-namespace recording {
+#include "headless.h"
 
-struct Call {
-    std::string op;
-    std::string path;
-    int32_t frame = 0;
-    float x = 0, y = 0, width = 0, height = 0;
-    int32_t r = 255, g = 255, b = 255;
-    float alpha = 1.0f;
-    int32_t blend = 1;
-    float scaleX = 1.0f, scaleY = 1.0f, rotation = 0.0f;
-    int32_t clipX = 0, clipY = 0, clipWidth = 640, clipHeight = 480;
-};
+namespace recording {
 
 struct Frame {
     int32_t clearR = 0, clearG = 0, clearB = 0;
-    std::vector<Call> calls;
+    std::vector<headless::DrawCall> calls;  // image handles are not kept: paths name the images
 };
+
+inline const char* const OpNames[] = {"clear", "present", "draw", "tile", "fill", "plot", "grab"};
 
 inline bool Write(const std::string& path, const Frame& frame) {
     FILE* f = std::fopen(path.c_str(), "w");
     if (!f) return false;
     std::fprintf(f, "streetwarden-frame 1\nclear %d %d %d\n", frame.clearR, frame.clearG, frame.clearB);
-    for (const Call& c : frame.calls) {
-        std::fprintf(f, "%s %s %d %a %a %a %a %d %d %d %a %d %a %a %a %d %d %d %d\n", c.op.c_str(),
+    for (const headless::DrawCall& c : frame.calls) {
+        std::fprintf(f, "%s %s %d %a %a %a %a %d %d %d %a %d %a %a %a %d %d %d %d\n", OpNames[static_cast<int>(c.op)],
                      c.path.empty() ? "-" : c.path.c_str(), c.frame, c.x, c.y, c.width, c.height, c.r, c.g, c.b,
                      c.alpha, c.blend, c.scaleX, c.scaleY, c.rotation, c.clipX, c.clipY, c.clipWidth,
                      c.clipHeight);
@@ -61,16 +53,18 @@ inline bool Read(const std::string& path, Frame* frame, std::string* error) {
                           &frame->clearB) == 4 &&
               version == 1;
     while (ok) {
-        Call c;
+        headless::DrawCall c{};
         const int got = std::fscanf(f, "%15s %511s %d %63s %63s %63s %63s %d %d %d %63s %d %63s %63s %63s %d %d %d %d",
                                     op, file, &c.frame, x, y, w, h, &c.r, &c.g, &c.b, alpha, &c.blend, sx, sy, rot,
                                     &c.clipX, &c.clipY, &c.clipWidth, &c.clipHeight);
         if (got == EOF) break;
-        if (got != 19) {
+        int kind = 0;
+        while (kind < 7 && std::strcmp(op, OpNames[kind]) != 0) ++kind;
+        if (got != 19 || kind == 7) {
             ok = false;
             break;
         }
-        c.op = op;
+        c.op = static_cast<headless::Op>(kind);
         c.path = std::strcmp(file, "-") == 0 ? "" : file;
         c.x = std::strtof(x, nullptr);
         c.y = std::strtof(y, nullptr);

@@ -22,15 +22,16 @@ int32_t NewHandle();
 void BackendHandleReleased(int32_t handle);
 
 // ------------------------------------------------------------- images
-// Memory for pictures: large blocks get pages of their own, which go back
-// to the system as soon as they are freed (a picture dropped once it is on
-// the graphics card, a decoded file once cut) instead of leaving holes in
-// the heap that the process keeps.
+// Memory for pictures and files read whole: large blocks get pages of their
+// own, which go back to the system as soon as they are freed (a picture
+// dropped once it is on the graphics card, a decoded file once cut) instead
+// of leaving holes in the heap that the process keeps.
 void* AllocatePixelMemory(size_t bytes);
 void FreePixelMemory(void* memory, size_t bytes);
 
-// Storage for pixels that every load writes in full: growing it leaves the
-// new bytes as they are instead of clearing them first.
+// Storage for bytes that are always written before they are read (pictures,
+// files read whole): growing it leaves the new bytes as they are instead of
+// clearing them first.
 template <typename T>
 struct UnclearedAllocator : std::allocator<T> {
     using value_type = T;
@@ -52,7 +53,7 @@ struct UnclearedAllocator : std::allocator<T> {
         ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
 };
-using PixelBytes = std::vector<uint8_t, UnclearedAllocator<uint8_t>>;
+using RawBytes = std::vector<uint8_t, UnclearedAllocator<uint8_t>>;
 
 // The box of a frame's opaque pixels (w and h 0 when it has none).
 struct Box {
@@ -71,15 +72,15 @@ struct Image {
     // frameHeight. RGBA8 in memory order R, G, B, A; alpha is 0 or 255. The
     // real backend drops them (rgba and opaque both) once a picture loaded
     // from a file is on the graphics card; ImageWithPixels brings them back.
-    PixelBytes rgba;
+    RawBytes rgba;
     // 1 where the pixel is opaque, same layout as rgba / 4.
-    PixelBytes opaque;
+    RawBytes opaque;
     // The compact copy the real backend keeps instead, of a picture loaded
     // from a file until it first goes to the card: the RGB of its opaque
     // pixels in order (frame, row, column), packedStart[f] the first of
     // frame f's. Its see-through pixels are the mask colour it was loaded
     // under (clearRgb).
-    PixelBytes packedRgb;
+    RawBytes packedRgb;
     std::vector<uint32_t> packedStart;
     uint8_t clearRgb[3] = {0, 0, 0};
     // Kept for good: the opaque pixels as bits, maskWords 64-bit words a row
@@ -132,7 +133,7 @@ int32_t ResolveImageFlags(int32_t flags);
 struct Picture {
     int32_t width = 0;
     int32_t height = 0;
-    PixelBytes rgb;  // 3 bytes a pixel, row-major
+    RawBytes rgb;  // 3 bytes a pixel, row-major
 };
 // Reads a PNG into 8-bit RGB (palette, grey and 16-bit expanded, alpha dropped).
 bool DecodePng(const std::string& path, Picture& out, std::string* error);
@@ -246,6 +247,9 @@ struct ChannelInfo {
     double position = 0.0;  // in frames of the sound
 };
 
+// Reads a whole file of at most 1 GiB into `out`; on failure returns the
+// reason ("cannot open", "unreadable size", "read error"), else nullptr.
+const char* ReadWholeFile(const std::string& path, RawBytes& out);
 bool DecodeWav(const std::string& path, Sound& out, std::string* error);
 // Decodes a whole Ogg Vorbis file.
 bool DecodeOgg(const std::string& path, Sound& out, std::string* error);

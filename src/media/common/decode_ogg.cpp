@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <fstream>
 
 #include <vorbis/vorbisfile.h>
 
@@ -19,14 +18,13 @@
 namespace media {
 
 struct OggStream {
-    std::vector<uint8_t> bytes;  // the whole file
+    RawBytes bytes;  // the whole file
     int32_t channels = 1;
 };
 
 namespace {
 
 constexpr int BigEndian = std::endian::native == std::endian::big ? 1 : 0;
-constexpr size_t MaxOggBytes = size_t{1} << 30;
 
 bool Fail(std::string* error, const std::string& path, const char* why) {
     if (error) *error = path + ": " + why;
@@ -44,7 +42,7 @@ struct OpenVorbisFile {
 
 // Reading a file held in memory, for libvorbisfile.
 struct MemoryReader {
-    const std::vector<uint8_t>* bytes = nullptr;
+    const RawBytes* bytes = nullptr;
     size_t at = 0;
 };
 
@@ -143,17 +141,7 @@ bool DecodeOgg(const std::string& path, Sound& out, std::string* error) {
 
 bool OpenOgg(const std::string& path, Sound& out, std::string* error) {
     auto stream = std::make_shared<OggStream>();
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return Fail(error, path, "cannot open");
-        file.seekg(0, std::ios::end);
-        const std::streamoff size = file.tellg();
-        if (size < 0 || static_cast<uint64_t>(size) > MaxOggBytes) return Fail(error, path, "unreadable size");
-        file.seekg(0, std::ios::beg);
-        stream->bytes.resize(static_cast<size_t>(size));
-        if (size > 0 && !file.read(reinterpret_cast<char*>(stream->bytes.data()), size))
-            return Fail(error, path, "read error");
-    }
+    if (const char* why = ReadWholeFile(path, stream->bytes)) return Fail(error, path, why);
     MemoryReader reader{&stream->bytes, 0};
     OpenVorbisFile vf;
     if (!OpenInMemory(reader, vf.file)) return Fail(error, path, "not an Ogg Vorbis file");

@@ -1,9 +1,8 @@
-// WAV decoding: RIFF files holding 8- or 16-bit PCM, mono or stereo, at any
+// Reading whole files, and WAV decoding: RIFF files holding 8- or 16-bit PCM, mono or stereo, at any
 // sample rate, into 16-bit interleaved samples. Every length in the file is
 // checked against the bytes really there; a short or malformed file fails.
 #include <cstring>
 #include <fstream>
-#include <memory>
 
 #include "media_internal.h"
 
@@ -24,24 +23,27 @@ bool Fail(std::string* error, const std::string& path, const char* why) {
 
 constexpr uint16_t FormatPcm = 1;
 constexpr uint16_t FormatExtensible = 0xFFFE;
-constexpr size_t MaxWavBytes = size_t{1} << 30;
+constexpr size_t MaxFileBytes = size_t{1} << 30;
 
 }  // namespace
 
-bool DecodeWav(const std::string& path, Sound& out, std::string* error) {
+const char* ReadWholeFile(const std::string& path, RawBytes& out) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return Fail(error, path, "cannot open");
+    if (!file) return "cannot open";
     file.seekg(0, std::ios::end);
-    const std::streamoff fileSize = file.tellg();
-    if (fileSize < 0 || static_cast<uint64_t>(fileSize) > MaxWavBytes) return Fail(error, path, "unreadable size");
+    const std::streamoff size = file.tellg();
+    if (size < 0 || static_cast<uint64_t>(size) > MaxFileBytes) return "unreadable size";
     file.seekg(0, std::ios::beg);
-    // Read as it is: no need to clear the bytes first.
-    const size_t size = static_cast<size_t>(fileSize);
-    const std::unique_ptr<uint8_t[]> bytes(new uint8_t[size ? size : 1]);
-    if (size > 0 && !file.read(reinterpret_cast<char*>(bytes.get()), fileSize))
-        return Fail(error, path, "read error");
+    out.resize(static_cast<size_t>(size));  // read as it is: not cleared first
+    if (size > 0 && !file.read(reinterpret_cast<char*>(out.data()), size)) return "read error";
+    return nullptr;
+}
 
-    const uint8_t* b = bytes.get();
+bool DecodeWav(const std::string& path, Sound& out, std::string* error) {
+    RawBytes bytes;
+    if (const char* why = ReadWholeFile(path, bytes)) return Fail(error, path, why);
+    const size_t size = bytes.size();
+    const uint8_t* b = bytes.data();
     if (size < 12 || std::memcmp(b, "RIFF", 4) != 0 || std::memcmp(b + 8, "WAVE", 4) != 0)
         return Fail(error, path, "not a RIFF WAVE file");
 

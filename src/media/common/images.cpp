@@ -95,15 +95,15 @@ Image* ImageWithPixels(int32_t handle) {
         UnpackFrame(*image, f, image->FrameRgba(f));
         for (size_t i = 0; i < pixels; ++i) image->opaque[pixels * f + i] = image->FrameRgba(f)[4 * i + 3] ? 1 : 0;
     }
-    PixelBytes().swap(image->packedRgb);
+    RawBytes().swap(image->packedRgb);
     std::vector<uint32_t>().swap(image->packedStart);
     return image;
 }
 
 void DropPixels(Image& image) {
-    PixelBytes().swap(image.rgba);
-    PixelBytes().swap(image.opaque);
-    PixelBytes().swap(image.packedRgb);
+    RawBytes().swap(image.rgba);
+    RawBytes().swap(image.opaque);
+    RawBytes().swap(image.packedRgb);
     std::vector<uint32_t>().swap(image.packedStart);
 }
 
