@@ -25,8 +25,9 @@ constexpr size_t kMostPendingQuads = 65536;
 constexpr size_t kRunQuads = 256;
 // Quads stream through one vertex buffer, appended batch after batch and
 // renewed when full. Software OpenGL pays dearly for client-side arrays after
-// every change of texture or blending; a buffer object keeps that cheap.
-constexpr GLsizeiptr kStreamBytes = 1 << 20;
+// every change of texture or blending; a buffer object keeps that cheap. A
+// small one is renewed often but from memory the C library keeps at hand.
+constexpr GLsizeiptr kStreamBytes = 192 << 10;
 
 GLuint g_white = 0;
 std::vector<PendingQuad> g_pending;
