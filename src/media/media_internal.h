@@ -22,13 +22,6 @@ int32_t NewHandle();
 void BackendHandleReleased(int32_t handle);
 
 // ------------------------------------------------------------- images
-// Memory for pictures and files read whole: large blocks get pages of their
-// own, which go back to the system as soon as they are freed (a picture
-// dropped once it is on the graphics card, a decoded file once cut) instead
-// of leaving holes in the heap that the process keeps.
-void* AllocatePixelMemory(size_t bytes);
-void FreePixelMemory(void* memory, size_t bytes);
-
 // Storage for bytes that are always written before they are read (pictures,
 // files read whole): growing it leaves the new bytes as they are instead of
 // clearing them first.
@@ -42,8 +35,6 @@ struct UnclearedAllocator : std::allocator<T> {
     UnclearedAllocator() = default;
     template <typename U>
     UnclearedAllocator(const UnclearedAllocator<U>&) noexcept {}
-    T* allocate(size_t n) { return static_cast<T*>(AllocatePixelMemory(n * sizeof(T))); }
-    void deallocate(T* p, size_t n) noexcept { FreePixelMemory(p, n * sizeof(T)); }
     template <typename U>
     void construct(U* p) noexcept {
         ::new (static_cast<void*>(p)) U;

@@ -3,15 +3,11 @@
 // stay in memory as bits, so overlap tests never ask the graphics card, even
 // once the backend has dropped the CPU copy of the colours.
 #include <png.h>
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <unordered_map>
 
 #include "media_internal.h"
@@ -40,30 +36,6 @@ void PngError(png_structp png, png_const_charp message) {
 void PngWarning(png_structp, png_const_charp) {}
 
 }  // namespace
-
-// Blocks from this size on are mapped pages of their own.
-constexpr size_t PagesOfTheirOwn = 256 * 1024;
-
-void* AllocatePixelMemory(size_t bytes) {
-#if defined(__linux__)
-    if (bytes >= PagesOfTheirOwn) {
-        void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (memory == MAP_FAILED) throw std::bad_alloc();
-        return memory;
-    }
-#endif
-    return ::operator new(bytes);
-}
-
-void FreePixelMemory(void* memory, size_t bytes) {
-#if defined(__linux__)
-    if (bytes >= PagesOfTheirOwn) {
-        munmap(memory, bytes);
-        return;
-    }
-#endif
-    ::operator delete(memory);
-}
 
 Image* FindImage(int32_t handle) {
     auto it = g_images.find(handle);

@@ -69,6 +69,11 @@ void BackendHandleReleased(int32_t handle) {
 
 void InitRuntime() {
 #if defined(__GLIBC__)
+    // Pictures, decoded files and the graphics driver's working memory come
+    // in large blocks that live a short while: blocks that large get pages of
+    // their own, which go back to the system once freed instead of leaving
+    // holes in the heap that the process keeps. Smaller blocks freed at the
+    // heap's top stay with it for a while, as every frame takes them anew.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
