@@ -4,13 +4,15 @@
 // recorded calls with their drawing state and presents at once. The game's
 // files are loaded as at start-up, so the images are the game's own.
 //
-//   frame_bench [--data DIR] [--frames N] [--shots DIR] FILE.frame...
+//   frame_bench [--data DIR] [--frames N] [--shots DIR] [--check] FILE.frame...
 //
 // Figures are medians of five rounds (the slowest and fastest round in
 // brackets), with the processor time a frame takes over all threads (the
 // rasteriser's too) and the drawing thread's share of it, which move less
 // than frames per second when the machine is busy. --shots saves each
-// recorded frame as drawn, as DIR/<name>.png.
+// recorded frame as drawn, as DIR/<name>.png. --check measures nothing: it
+// draws each frame with the hidden pixels skipped and with everything drawn,
+// and fails (status 1) unless the two leave the very same pixels.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -24,6 +26,7 @@
 
 #include "game_start.h"
 #include "media.h"
+#include "media_internal.h"
 #include "recording.h"
 #include "shell/manifest.h"
 
@@ -79,6 +82,15 @@ void Draw(const Replay& replay) {
     }
 }
 
+// The surface's pixels after drawing a recorded frame.
+std::vector<uint8_t> Drawn(const Replay& replay) {
+    static const int32_t capture = CreateBlankImage(640, 480, 1, 0);
+    Draw(replay);
+    GrabScreenToImage(capture, 0, 0, 0);
+    const media::Image* image = media::FindImage(capture);
+    return std::vector<uint8_t>(image->rgba.begin(), image->rgba.end());
+}
+
 // Waits until every frame drawn so far is on the surface: reading a pixel
 // back waits for the drawing before it.
 void Finish() {
@@ -123,6 +135,7 @@ int main(int argc, char** argv) {
     std::string data = FRAME_BENCH_DATA_DIR;
     std::string shots;
     int frames = 400;
+    bool check = false;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -130,6 +143,8 @@ int main(int argc, char** argv) {
             data = argv[++i];
         } else if (arg == "--frames" && i + 1 < argc) {
             frames = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--check") {
+            check = true;
         } else if (arg == "--shots" && i + 1 < argc) {
             shots = std::filesystem::absolute(argv[++i]).string();
         } else {
@@ -163,9 +178,22 @@ int main(int argc, char** argv) {
         const ManifestEntry& e = AssetManifest[i];
         if (e.path && e.op != ManifestOp::Sound) g_loaded[e.path] = *e.target;
     }
-    std::printf("%d frames each (video driver %s)\n", frames, std::getenv("SDL_VIDEODRIVER"));
+    if (!check) std::printf("%d frames each (video driver %s)\n", frames, std::getenv("SDL_VIDEODRIVER"));
+    bool failed = false;
     for (Replay& r : replays) {
         for (const headless::DrawCall& c : r.frame.calls) r.handles.push_back(c.path.empty() ? 0 : ImageOf(c.path));
+        if (check) {
+            const std::vector<uint8_t> skipped = Drawn(r);
+            media::SetHiddenPixelSkipping(false);
+            const std::vector<uint8_t> whole = Drawn(r);
+            media::SetHiddenPixelSkipping(true);
+            size_t differ = 0;
+            for (size_t p = 0; p < skipped.size(); p += 4) differ += !std::equal(&skipped[p], &skipped[p] + 3, &whole[p]);
+            std::printf("%-18s %5zu calls: %zu pixels differ when everything is drawn\n", r.name.c_str(),
+                        r.frame.calls.size(), differ);
+            failed = failed || differ > 0;
+            continue;
+        }
         // The first frames place the images on the card: not part of a frame.
         for (int i = 0; i < 5; ++i) Draw(r);
         std::vector<double> fps, cpu, thread;
@@ -186,5 +214,5 @@ int main(int argc, char** argv) {
             if (SaveImagePng(capture, 0, path) != 1) std::fprintf(stderr, "frame_bench: cannot write %s\n", path.c_str());
         }
     }
-    return 0;
+    return failed ? 1 : 0;
 }

@@ -168,6 +168,12 @@ inline uint8_t AlphaByte(float alpha) { return static_cast<uint8_t>(alpha * 255.
 // fresh schedule instead of bursting to catch up.
 int32_t PaceFrame(int32_t& deadline, bool& started, int32_t now, int32_t hertz);
 
+// Whether a backend that draws skips the pixels nobody will see: sprites
+// drawn as the box of their opaque pixels, quads painted over later cut or
+// dropped (the same pixels on the surface, fewer to fill), or draws
+// everything as asked. On by default; tests and tools compare the two.
+void SetHiddenPixelSkipping(bool on);
+
 // ------------------------------------------------------------- input
 constexpr int KeyCount = 256;
 constexpr int JoyPorts = 16;

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "sdl_backend.h"
 #include "sdl_support.h"
 #include "test_png.h"
 
@@ -30,7 +29,7 @@ protected:
         std::filesystem::create_directories(dir);
     }
     void TearDown() override {
-        sdlmedia::SetHiddenPixelSkipping(true);
+        media::SetHiddenPixelSkipping(true);
         media::ResetDrawState();
         std::filesystem::remove_all(dir);
     }
@@ -163,9 +162,9 @@ TEST_F(CardPixels, SkippingHiddenPixelsLeavesTheSamePixels) {
                 }
             }
         };
-        sdlmedia::SetHiddenPixelSkipping(true);
+        media::SetHiddenPixelSkipping(true);
         const std::vector<uint8_t> skipped = Drawn(scene);
-        sdlmedia::SetHiddenPixelSkipping(false);
+        media::SetHiddenPixelSkipping(false);
         const std::vector<uint8_t> whole = Drawn(scene);
         EXPECT_EQ(FirstDifference(skipped, whole), "") << "scene " << seed;
         media::ResetDrawState();

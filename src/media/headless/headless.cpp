@@ -196,6 +196,7 @@ void BackendHandleReleased(int32_t handle) { g.timers.erase(handle); }
 // Nothing goes to a graphics card here: every image keeps its pixels whole.
 bool BackendRestorePixels(int32_t, Image&) { return false; }
 bool BackendKeepsPackedPixels() { return false; }
+void SetHiddenPixelSkipping(bool) {}
 }  // namespace media
 
 void InitRuntime() {}

@@ -254,10 +254,6 @@ void RendererStop() {
 
 void ForgetAppliedState() { g_appliedValid = false; }
 
-void SetHiddenPixelSkipping(bool on) {
-    FlushDrawing();
-    g_skipHidden = on;
-}
 
 void DropPendingQuads() {
     if (g_skipHidden) {
@@ -320,6 +316,13 @@ void BindSurface() {
 }
 
 }  // namespace sdlmedia
+
+namespace media {
+void SetHiddenPixelSkipping(bool on) {
+    sdlmedia::FlushDrawing();
+    sdlmedia::g_skipHidden = on;
+}
+}  // namespace media
 
 void DrawImageFrame(int32_t image, float x, float y, int32_t frame) {
     media::Image* img = media::FindImage(image);

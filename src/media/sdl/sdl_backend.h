@@ -142,11 +142,6 @@ void FlushDrawing();
 void BindSurface();
 // The texture binding or other state changed behind the renderer's back.
 void ForgetAppliedState();
-// Whether pixels nobody will see are skipped: sprites drawn as the box of
-// their opaque pixels, quads painted over later cut or dropped (the same
-// pixels on the surface, fewer to fill), or everything drawn as asked. On
-// by default; tests compare the two.
-void SetHiddenPixelSkipping(bool on);
 // Forgets the quads collected so far (the surface is about to be cleared).
 void DropPendingQuads();
 
