@@ -26,4 +26,8 @@ bool MoveOver(const std::string& from, const std::string& to);
 // caller shows its own.
 bool AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer);
 
+// Has the C library give blocks of memory as large as pictures back to the
+// system as soon as they are freed, where it keeps them otherwise.
+void ReturnLargeBlocksWhenFreed();
+
 }  // namespace media::os

@@ -1,5 +1,8 @@
 // Operating-system services on Linux and other POSIX systems.
 #include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -25,5 +28,17 @@ bool MoveOver(const std::string& from, const std::string& to) {
 }
 
 bool AskYesNoCancel(const std::string&, const std::string&, bool, int32_t*) { return false; }
+
+void ReturnLargeBlocksWhenFreed() {
+#if defined(__GLIBC__)
+    // Pictures, decoded files and the graphics driver's working memory come
+    // in large blocks that live a short while: blocks that large get pages of
+    // their own, which go back to the system once freed instead of leaving
+    // holes in the heap that the process keeps. Smaller blocks freed at the
+    // heap's top stay with it for a while, as every frame takes them anew.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
+#endif
+}
 
 }  // namespace media::os

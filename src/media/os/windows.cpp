@@ -67,4 +67,7 @@ bool AskYesNoCancel(const std::string& title, const std::string& text, bool seri
     return true;
 }
 
+// The system's heap hands blocks that large back by itself once freed.
+void ReturnLargeBlocksWhenFreed() {}
+
 }  // namespace media::os

@@ -6,10 +6,6 @@
 #include <thread>
 #include <unordered_map>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 #include "media_internal.h"
 #include "os/platform.h"
 #include "sdl_backend.h"
@@ -68,15 +64,7 @@ void BackendHandleReleased(int32_t handle) {
 }  // namespace media
 
 void InitRuntime() {
-#if defined(__GLIBC__)
-    // Pictures, decoded files and the graphics driver's working memory come
-    // in large blocks that live a short while: blocks that large get pages of
-    // their own, which go back to the system once freed instead of leaving
-    // holes in the heap that the process keeps. Smaller blocks freed at the
-    // heap's top stay with it for a while, as every frame takes them anew.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
-#endif
+    media::os::ReturnLargeBlocksWhenFreed();
     // Ctrl+C in a terminal must end the game: SDL would turn it into a quit
     // request, which the game ignores like every request to close.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
