@@ -16,13 +16,10 @@ namespace {
 using sdltest::MakeImage;
 using sdltest::Rgb;
 
-class CardPixels : public ::testing::Test {
+class CardPixels : public sdltest::SurfaceTest {
 protected:
-    static void SetUpTestSuite() { sdltest::OpenOffscreenDisplay(); }
     void SetUp() override {
-        media::ResetDrawState();
-        SetMaskColour(0, 0, 0);
-        ClearScreen();
+        SurfaceTest::SetUp();
         dir = std::filesystem::temp_directory_path() /
               ("sw_card_" + std::to_string(getpid()) + "_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -30,7 +27,7 @@ protected:
     }
     void TearDown() override {
         media::SetHiddenPixelSkipping(true);
-        media::ResetDrawState();
+        SurfaceTest::TearDown();
         std::filesystem::remove_all(dir);
     }
     std::filesystem::path dir;

@@ -25,6 +25,19 @@ inline void OpenOffscreenDisplay() {
     open = true;
 }
 
+// A test on the off-screen surface: the display open, the drawing state and
+// the mask colour fresh, the surface cleared.
+class SurfaceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { OpenOffscreenDisplay(); }
+    void SetUp() override {
+        media::ResetDrawState();
+        SetMaskColour(0, 0, 0);
+        ClearScreen();
+    }
+    void TearDown() override { media::ResetDrawState(); }
+};
+
 struct Rgb {
     int r, g, b;
     bool operator==(const Rgb&) const = default;

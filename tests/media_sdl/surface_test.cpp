@@ -19,16 +19,8 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kGrey{100, 100, 100};
 constexpr Rgb kSprite{200, 40, 80};
 
-class Drawing : public ::testing::Test {
+class Drawing : public sdltest::SurfaceTest {
 protected:
-    static void SetUpTestSuite() { sdltest::OpenOffscreenDisplay(); }
-    void SetUp() override {
-        media::ResetDrawState();
-        SetMaskColour(0, 0, 0);
-        ClearScreen();
-    }
-    void TearDown() override { media::ResetDrawState(); }
-
     // Fills the surface grey in solid mode and restores the state.
     static void GreyBackground() {
         SetBlendMode(BlendSolid);
