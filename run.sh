@@ -6,6 +6,8 @@
 #   ./run.sh build  set-up and the normal build only
 #   ./run.sh windows  set-up and the Windows build in build-win/ (cross-built
 #                   with mingw-w64; test it with: ctest --test-dir build-win)
+#   ./run.sh --help this text
+# Anything else is refused (status 2) before anything is installed.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -71,7 +73,31 @@ run_tests() {  # run_tests DIR
     ctest --test-dir "$1" -j "$JOBS" --output-on-failure --timeout 900
 }
 
+usage() {
+  sed -n '2,/^set -euo/{/^#/s/^# \{0,1\}//p}' "$(basename "$0")"
+}
+
+# The argument is checked before anything is installed or built.
 mode=${1:-play}
+case "$mode" in
+  -h|--help)
+    usage
+    exit 0
+    ;;
+  play|build|test|windows)
+    if [ $# -gt 1 ]; then
+      echo "run.sh: one argument at most" >&2
+      usage >&2
+      exit 2
+    fi
+    ;;
+  *)
+    echo "run.sh: unknown argument: $mode" >&2
+    usage >&2
+    exit 2
+    ;;
+esac
+
 case "$mode" in
   test|windows) install_packages "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" ;;
   *) install_packages "${PACKAGES[@]}" ;;
@@ -103,9 +129,5 @@ case "$mode" in
     build build-asan "$werror" -DSTREETWARDEN_SANITIZE=ON -DSTREETWARDEN_BENCH=OFF \
       -DSTREETWARDEN_DATA_FROM="$PWD/build/Data"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-asan
-    ;;
-  *)
-    echo "usage: $0 [play|test|build|windows]" >&2
-    exit 2
     ;;
 esac

@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "draw/frame.h"
-#include "game_start.h"
 #include "headless.h"
 #include "media.h"
 #include "play/bullets.h"
@@ -34,11 +33,11 @@ double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
-void StartUp() {
+void StartBench() {
     std::filesystem::current_path(std::filesystem::path(PLAY_BENCH_DATA_DIR).parent_path());
     headless::Reset(1000);
     headless::SetRecordDrawing(false);
-    StartUpForSection();
+    StartUp(StartUpKind::Quiet);
 }
 
 int32_t benchStage = 0;
@@ -126,7 +125,7 @@ void Measure(int32_t point, int32_t pass) {
 }  // namespace
 
 int main() {
-    StartUp();
+    StartBench();
     StageLoopHook = Measure;
     for (int32_t stage : {6, 1, 2, 5, 8, 10}) {
         SetNewGameValues();

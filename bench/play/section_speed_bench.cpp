@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     }
     headless::Reset(1000);
     headless::SetRecordDrawing(false);
-    StartUpForSection();
+    StartUp(StartUpKind::Quiet);
     StageLoopHook = OnPass;
     std::printf("section  passes/s  us/pass  x real time   (best of %d runs of %d passes)\n", repeat, passes);
     for (int32_t stage : stages) {

@@ -31,38 +31,14 @@ void DrawAtHeroPoint(int32_t entry, int32_t frame) {
     DrawImageFrame(HeroImages[entry], x, y, frame);
 }
 
-// hitCell: the hurt-flash cell; gunDraw, torso: the cell offsets of the set.
-void DrawHeroBody(int32_t hitCell, int32_t gunDraw, int32_t torso) {
-    int32_t step = HeroAnimStep;
-    if (step < 0 || step > 15) step = 0;
-
-    // The gun drawn, stowed or raised for the special: whole-body cells.
-    if (HeroState == 5 || HeroState == 7 || HeroState == 10) {
-        DrawAtHeroPoint(GunDraw, step + gunDraw);
-        return;
-    }
-    if (HeroStateSaved == -1 && HeroState == 8) {
-        DrawAtHeroPoint(HitWhileResting, hitCell);
-        return;
-    }
-    if (HeroStateSaved == -1 && HeroState == 9) DrawAtHeroPoint(HitUnderKneel, hitCell);
-
-    if (HeroState == 3 || HeroStateSaved == 3 || HeroState == 9) {
-        DrawAtHeroPoint(KneelLegs + HeroFacing, 0);
-    } else if (HeroState >= 0) {
-        DrawAtHeroPoint(WalkLegs + HeroFacing, HeroWalkStep);
-    }
-
-    if (HeroState == -1) {
-        DrawAtHeroPoint(GunDraw, step + gunDraw);
-        return;
-    }
-    if (HeroStateSaved == -1) return;
-
-    const int32_t frame = HeroTorsoFrame + torso;
-    DrawAtHeroPoint(Torso + HeroFacing, frame);
-    // Lit while the gun fires (about every second frame), talking while a
-    // voice line plays (about two frames in three).
+// The body as HeroBodyCells chooses it, with the lit torso while the gun
+// fires (about every second frame) and the talking torso while a voice line
+// plays (about two frames in three) over the torso.
+void DrawHeroBody(int32_t helmetOn, int32_t hitCell) {
+    const HeroBody body = HeroBodyCells(helmetOn, hitCell);
+    for (int32_t i = 0; i < body.count; ++i) DrawAtHeroPoint(body.cells[i].entry, body.cells[i].frame);
+    if (!body.torso) return;
+    const int32_t frame = body.cells[body.count - 1].frame;
     if (MuzzleFlash > 0 && RandomInt(0, 1) == 0) DrawAtHeroPoint(LitTorso + HeroFacing, frame);
     if (IsChannelPlaying(VoiceChannel) && RandomInt(0, 2) > 0) DrawAtHeroPoint(TalkingTorso + HeroFacing, frame);
 }
@@ -85,6 +61,42 @@ FlashPlace MuzzleFlashPlace() {
 
 }  // namespace
 
+HeroBody HeroBodyCells(int32_t helmetOn, int32_t hitCell) {
+    // The bare-headed set lies further on in the same sheets.
+    const int32_t gunDraw = helmetOn != 0 ? 0 : 16;
+    const int32_t torso = helmetOn != 0 ? 0 : 7;
+    int32_t step = HeroAnimStep;
+    if (step < 0 || step > 15) step = 0;
+
+    HeroBody body;
+    auto add = [&body](int32_t entry, int32_t frame) { body.cells[body.count++] = HeroCell{entry, frame}; };
+    // The gun drawn, stowed or raised for the special: whole-body cells.
+    if (HeroState == 5 || HeroState == 7 || HeroState == 10) {
+        add(GunDraw, step + gunDraw);
+        return body;
+    }
+    if (HeroStateSaved == -1 && HeroState == 8) {
+        add(HitWhileResting, hitCell);
+        return body;
+    }
+    if (HeroStateSaved == -1 && HeroState == 9) add(HitUnderKneel, hitCell);
+
+    if (HeroState == 3 || HeroStateSaved == 3 || HeroState == 9) {
+        add(KneelLegs + HeroFacing, 0);
+    } else if (HeroState >= 0) {
+        add(WalkLegs + HeroFacing, HeroWalkStep);
+    }
+
+    if (HeroState == -1) {
+        add(GunDraw, step + gunDraw);
+        return body;
+    }
+    if (HeroStateSaved == -1) return body;
+    add(Torso + HeroFacing, HeroTorsoFrame + torso);
+    body.torso = true;
+    return body;
+}
+
 void DrawHero() {
     SetBlendMode(BlendMask);
     SetDrawAlpha(1.0f);
@@ -103,9 +115,9 @@ void DrawHero() {
     DrawMuzzleFlash();
 }
 
-void DrawHeroHelmetOn() { DrawHeroBody(0, 0, 0); }
+void DrawHeroHelmetOn() { DrawHeroBody(1, 0); }
 
-void DrawHeroHelmetOff() { DrawHeroBody(1, 16, 7); }
+void DrawHeroHelmetOff() { DrawHeroBody(0, 1); }
 
 void DrawHeroOffline() {
     int32_t frame = HeroAnimStep - 30;

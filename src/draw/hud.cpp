@@ -9,6 +9,7 @@
 #include "play/tables.h"
 #include "shell/assets.h"
 #include "shell/audio.h"
+#include "shell/keys.h"
 #include "shell/records.h"
 #include "shell/text.h"
 
@@ -19,7 +20,6 @@ int32_t HudBlink = 0;
 
 namespace {
 
-constexpr int32_t kF12 = 123;
 constexpr int32_t kLifeIcon = 17;       // HeroImages entry of the life icon with helmet
 constexpr int32_t kPercentGlyph = 42;   // SilverfontImage cell of "%"
 constexpr int32_t kWarningDigits = 10;  // ScorefontsilverImage: warning digits follow the plain ones
@@ -74,7 +74,7 @@ void ApplyDebugMode() {
     TimeLeft = 99;
     if (Lives < 1) Lives = 4;
     HeroEnergy = 100;
-    if (KeyHitCount(kF12) == 1) StageResult = 3;
+    if (KeyHitCount(VkF12) == 1) StageResult = 3;
 }
 
 // The last ten units blink (8 frames lit, 8 dark) in warning digits; "00"

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "draw/hero.h"
 #include "media.h"
 #include "play/tables.h"
 #include "shell/assets.h"
@@ -53,44 +54,14 @@ void EnemyShadowOffset(int32_t kind, int32_t& dx, int32_t& dy) {
     }
 }
 
-// HeroImages entries the hero's shadows copy.
-constexpr int32_t kWalkLegs = 0;
-constexpr int32_t kTorso = 2;
-constexpr int32_t kKneelLegs = 4;
-constexpr int32_t kGunDraw = 8;
-constexpr int32_t kHitWhileResting = 9;
-constexpr int32_t kHitUnderKneel = 10;
-// The hit cells' shadows are the bare-headed cell in both sets.
+// The hurt cells' shadows are the bare-headed cell in both sets.
 constexpr int32_t kShadowHitCell = 1;
 
 // The cells of the hero's body as his sprite stacks them, without the lit
 // and talking torsos, all at (x, y).
 void DrawHeroShadowCells(float x, float y, int32_t helmetOn) {
-    const int32_t gunDraw = helmetOn != 0 ? 0 : 16;
-    const int32_t torso = helmetOn != 0 ? 0 : 7;
-    int32_t step = HeroAnimStep;
-    if (step < 0 || step > 15) step = 0;
-
-    if (HeroState == 5 || HeroState == 7 || HeroState == 10) {
-        DrawImageFrame(HeroImages[kGunDraw], x, y, step + gunDraw);
-        return;
-    }
-    if (HeroStateSaved == -1 && HeroState == 8) {
-        DrawImageFrame(HeroImages[kHitWhileResting], x, y, kShadowHitCell);
-        return;
-    }
-    if (HeroStateSaved == -1 && HeroState == 9) DrawImageFrame(HeroImages[kHitUnderKneel], x, y, kShadowHitCell);
-
-    if (HeroState == 3 || HeroStateSaved == 3 || HeroState == 9) {
-        DrawImageFrame(HeroImages[kKneelLegs + HeroFacing], x, y, 0);
-    } else if (HeroState >= 0) {
-        DrawImageFrame(HeroImages[kWalkLegs + HeroFacing], x, y, HeroWalkStep);
-    }
-    if (HeroState == -1) {
-        DrawImageFrame(HeroImages[kGunDraw], x, y, step + gunDraw);
-        return;
-    }
-    if (HeroStateSaved != -1) DrawImageFrame(HeroImages[kTorso + HeroFacing], x, y, HeroTorsoFrame + torso);
+    const HeroBody body = HeroBodyCells(helmetOn, kShadowHitCell);
+    for (int32_t i = 0; i < body.count; ++i) DrawImageFrame(HeroImages[body.cells[i].entry], x, y, body.cells[i].frame);
 }
 
 bool HeroIsLow() { return HeroState == 3 || HeroState == 9 || HeroStateSaved == 3; }

@@ -158,7 +158,10 @@ int32_t RandomState();  // the generator's state, for tests and state dumps
 int32_t RandomPairsSecondZero(int32_t firstTop, int32_t secondTop, int32_t count, int32_t* hits, int32_t* firsts);
 
 // ---------------------------------------------------------------- files
-int32_t PathKind(const std::string& path);  // 0 none, 1 file, 2 folder
+// 0 nothing there (or nothing but a pipe, socket or device), 1 a regular
+// file, 2 a folder.
+int32_t PathKind(const std::string& path);
+// 0 when the file cannot be opened; a pipe, socket or device is never opened.
 int32_t OpenFileForReading(const std::string& path);
 int32_t OpenFileForWriting(const std::string& path);  // creates or empties
 int32_t ReadInt32(int32_t stream);    // little-endian; 0 past the end

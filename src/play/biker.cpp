@@ -19,9 +19,7 @@ constexpr int32_t kRoadY = 258;
 // base + 4 with base + 5 as its flicker cell.
 constexpr int32_t kWreck = 4;
 
-int32_t FrameBase(int32_t slot) { return EnemyFacing[slot] == 0 ? 2 : 0; }
-
-int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
+constexpr int32_t kLeftBase = 2;
 
 void RideLeft(int32_t slot, int32_t& base) {
     if (EnemyDrift[slot] == 1) {
@@ -50,7 +48,7 @@ void Die(int32_t slot, int32_t base) {
     ++StageKills;
     const int32_t scream = 14 + RandomInt(0, 2);
     PlayEnemySound(slot, scream, 1.0f);
-    SpawnExplosion(EnemyX[slot] + 6, DrawnHeight(slot) + 10, BigBlast);
+    SpawnExplosion(EnemyX[slot] + 6, EnemyDrawnHeight(slot) + 10, BigBlast);
     // He keeps his facing: the wreck flies on the way he rode.
     EnemyState[slot] = 101;
     EnemyFrame[slot] = base + kWreck;
@@ -88,7 +86,7 @@ bool StepCrash(int32_t slot, int32_t base) {
 
 // He runs into every intact prop on screen in his path.
 void RamProps(int32_t slot) {
-    const int32_t height = DrawnHeight(slot);
+    const int32_t height = EnemyDrawnHeight(slot);
     for (int32_t p = 0; p < PropSlots; ++p) {
         if (!(PropX[p] + CameraX < 640)) continue;
         if (!(PropX[p] - 80 < EnemyX[slot] && EnemyX[slot] < PropX[p] + 20)) continue;
@@ -102,20 +100,20 @@ void BurnWreck(int32_t slot) {
     if (RandomInt(0, 10) == 0) {
         const int32_t dx = RandomInt(30, 40);
         const int32_t dy = RandomInt(0, 10);
-        SpawnExplosion(EnemyX[slot] + dx, DrawnHeight(slot) + dy, Smoke);
+        SpawnExplosion(EnemyX[slot] + dx, EnemyDrawnHeight(slot) + dy, Smoke);
     }
     if (RandomInt(0, 10) == 0) {
         const int32_t dx = RandomInt(-20, 60);
         const int32_t dy = RandomInt(0, 10);
         const int32_t kind = RandomInt(1, 3);
-        SpawnExplosion(EnemyX[slot] + dx, DrawnHeight(slot) + dy, kind);
+        SpawnExplosion(EnemyX[slot] + dx, EnemyDrawnHeight(slot) + dy, kind);
     }
 }
 
 }  // namespace
 
 void UpdateBiker(int32_t slot) {
-    int32_t base = FrameBase(slot);
+    int32_t base = EnemyFrameBase(slot, kLeftBase, 0);
 
     if (EnemyState[slot] == BikerRideLeft) RideLeft(slot, base);
     if (EnemyState[slot] == BikerRideRight) RideRight(slot, base);
@@ -140,6 +138,6 @@ void UpdateBiker(int32_t slot) {
     // A damaged machine smokes.
     if (EnemyHealth[slot] < 3 && RandomInt(0, 100) == 0) {
         const int32_t dy = RandomInt(0, 10);
-        SpawnExplosion(EnemyX[slot] + 37, DrawnHeight(slot) + dy, Smoke);
+        SpawnExplosion(EnemyX[slot] + 37, EnemyDrawnHeight(slot) + dy, Smoke);
     }
 }

@@ -83,14 +83,10 @@ void EnemyShot(int32_t slot, int32_t owner, int32_t x, int32_t y, int32_t kind, 
     PlaySfx(sound, volume, EnemyPan);
 }
 
+// A bullet gone off the play area: every field to 0, its lane too.
 void FreeBulletWhole(int32_t slot) {
-    BulletActive[slot] = 0;
-    BulletOwner[slot] = 0;
-    BulletX[slot] = 0;
-    BulletY[slot] = 0;
+    RemoveBullet(slot);
     BulletLane[slot] = 0;
-    BulletKind[slot] = 0;
-    BulletDir[slot] = 0;
 }
 
 }  // namespace
@@ -164,6 +160,12 @@ void SpawnBulletBlast(int32_t bullet) {
     const int32_t dy = RandomInt(-5, 5);
     const int32_t dx = RandomInt(-5, 5);
     SpawnExplosion(BulletX[bullet] - 9 + dx, BulletY[bullet] - 10 + dy, SmallBlast);
+}
+
+int32_t BulletSlotToTest(int32_t slot) {
+    const bool risingMissile = BulletActive[slot] == 1 && BulletKind[slot] == kMissile && BulletDir[slot] == 0;
+    if (!risingMissile) return slot;
+    return slot + 1 < BulletSlots ? slot + 1 : -1;
 }
 
 void RemoveBullet(int32_t bullet) {

@@ -28,5 +28,10 @@ void RicochetBullet(int32_t bullet);
 // (BulletX - 9 + RandomInt(-5, 5), BulletY - 10 + RandomInt(-5, 5)), the y
 // offset drawn first.
 void SpawnBulletBlast(int32_t bullet);
+// The slot a hit test takes at `slot` of its walk over the table: the hero's
+// special, a missile climbing straight up, stops at nothing, so it is passed
+// over and the slot after it is taken in its place, whatever that holds; -1
+// when that would be past the last slot.
+int32_t BulletSlotToTest(int32_t slot);
 // Frees a bullet that struck something: every field but its lane to 0.
 void RemoveBullet(int32_t bullet);

@@ -14,8 +14,6 @@ namespace {
 constexpr int32_t kDriftHeight = 158;
 constexpr int32_t kFeetHeight = 160;
 
-int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
-
 // Props on screen whose window holds him: standing in a prop's band means
 // he has bumped into it and is pushed back by `push` (once per such prop).
 // The last such prop decides whether a drift step would take him into its band.
@@ -28,7 +26,7 @@ void TestBump(int32_t slot, int32_t push, bool& bumped, bool& driftBlocked) {
 
         const int32_t top = PropY[p] - 39;
         const int32_t bottom = PropY[p] - 19;
-        const int32_t height = DrawnHeight(slot);
+        const int32_t height = EnemyDrawnHeight(slot);
         if (height >= top && height <= bottom) {
             bumped = true;
             EnemyX[slot] += push;
@@ -150,7 +148,7 @@ void UpdateChainsaw(int32_t slot) {
     if (EnemyState[slot] == ChainsawWalkLeft || EnemyState[slot] == ChainsawWalkRight) {
         TurnAtLimits(slot, -160, StageLength, 640, -160);
         // In the hero's lane and close: one chance in eleven to swing.
-        const int32_t feet = DrawnHeight(slot) + kFeetHeight;
+        const int32_t feet = EnemyDrawnHeight(slot) + kFeetHeight;
         if (feet >= HeroLane + 386 && feet <= HeroLane + 406) {
             if (EnemyState[slot] == ChainsawWalkLeft && HeroX - 20 < EnemyX[slot] && EnemyX[slot] < HeroX &&
                 r == 0) {
@@ -168,9 +166,9 @@ void UpdateChainsaw(int32_t slot) {
 
     // The saw smokes while it bites.
     if (EnemyState[slot] == ChainsawSwingLeft && RandomInt(0, 20) == 1) {
-        SpawnExplosion(EnemyX[slot] + 44, DrawnHeight(slot) + 20, Smoke);
+        SpawnExplosion(EnemyX[slot] + 44, EnemyDrawnHeight(slot) + 20, Smoke);
     }
     if (EnemyState[slot] == ChainsawSwingRight && RandomInt(0, 20) == 1) {
-        SpawnExplosion(EnemyX[slot] + 88, DrawnHeight(slot) + 20, Smoke);
+        SpawnExplosion(EnemyX[slot] + 88, EnemyDrawnHeight(slot) + 20, Smoke);
     }
 }

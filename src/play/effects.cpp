@@ -47,6 +47,8 @@ void MaybePuff(int32_t slot, int32_t frame, int32_t x, int32_t y) {
 // ------------------------------------------------------------------ explosions
 
 void SpawnExplosion(int32_t x, int32_t y, int32_t kind) {
+    // No other kind exists; one would hold its slot for ever.
+    if (kind < SmallBlast || kind > Powder) return;
     // The first free slot; with all 31 busy, slot 0 is taken over.
     int32_t slot = 0;
     for (int32_t i = 0; i < ExplosionSlots; ++i) {
@@ -64,7 +66,7 @@ void SpawnExplosion(int32_t x, int32_t y, int32_t kind) {
     ExplosionKind[slot] = kind;
 
     ExplosionSoundPan(slot);
-    if (kind >= 1 && kind <= 6) PlaySfx(kBlastSounds[kind].sound, kBlastSounds[kind].volume, ExplosionPan);
+    PlaySfx(kBlastSounds[kind].sound, kBlastSounds[kind].volume, ExplosionPan);
 }
 
 void UpdateExplosions() {

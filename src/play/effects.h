@@ -24,7 +24,8 @@ constexpr int32_t Powder = 6;
 
 // An explosion of kind 1..6 at (x, y) with its sound. Takes the first free
 // slot, or slot 0 when all 31 are busy. A smoke puff is not made when the
-// slot four below the one it would take already holds smoke.
+// slot four below the one it would take already holds smoke. Any other kind
+// makes nothing.
 void SpawnExplosion(int32_t x, int32_t y, int32_t kind);
 // Frames step every 10 ticks (30 in slow motion) on a phase shared by all
 // explosions; blasts rise as they burn and leave smoke puffs on frame 5.

@@ -186,6 +186,14 @@ void EnemyIdleVoice(int32_t slot) {
 
 // ------------------------------------------------------------------ shared by the kind routines
 
+int32_t EnemyDrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
+
+int32_t EnemyFrameBase(int32_t slot, int32_t leftBase, int32_t rightBase) {
+    if (EnemyFacing[slot] == 0) return leftBase;
+    if (EnemyFacing[slot] == 1) return rightBase;
+    return 0;
+}
+
 void PlayEnemySound(int32_t slot, int32_t sound, float volume) {
     EnemySoundPan(slot);
     PlaySfx(sound, volume, EnemyPan);

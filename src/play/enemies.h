@@ -34,6 +34,12 @@ void CullCorpses();
 void EnemyIdleVoice(int32_t slot);
 
 // ------------------------------------------------------------------ shared by the kind routines
+// The height an enemy is drawn at: EnemyY + EnemyLane (its feet line adds
+// the kind's height).
+int32_t EnemyDrawnHeight(int32_t slot);
+// The first frame of an enemy's facing in a strip that holds both: leftBase
+// facing left (EnemyFacing 0), rightBase facing right (1), 0 otherwise.
+int32_t EnemyFrameBase(int32_t slot, int32_t leftBase, int32_t rightBase);
 // An enemy sound: the pan from the enemy's screen x, then the effect.
 void PlayEnemySound(int32_t slot, int32_t sound, float volume);
 // A looping animation over frames lo..hi: one frame on, every 11th tick (the

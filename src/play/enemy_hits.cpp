@@ -21,11 +21,6 @@ constexpr int32_t kBulletExplosive = 4;
 constexpr int32_t kFlashSpark = 0;   // the light-blended flash of metal struck
 constexpr int32_t kFlashSplash = 1;  // the masked splash of flesh struck
 
-// The hero's special: a missile flying straight up, which no enemy stops.
-bool IsRisingMissile(int32_t b) {
-    return BulletActive[b] == 1 && BulletKind[b] == kBulletMissile && BulletDir[b] == 0;
-}
-
 // Damage of one strike, fixed when the bullet's turn comes.
 int32_t StrikeDamage(int32_t b, int32_t kind) {
     if (SlowMotion > 0) return 99;
@@ -201,13 +196,8 @@ HitBand EnemyHitBand(int32_t kind) {
 void HitTestBulletsOnEnemy(int32_t slot) {
     if (slot < 0 || slot >= EnemySlots || EnemyKind[slot] < 0) return;
     for (int32_t b = 0; b < BulletSlots; ++b) {
-        int32_t tested = b;
-        if (IsRisingMissile(b)) {
-            // The rising missile is passed over and the next slot is tested in
-            // its place, whatever it holds; past the last slot there is none.
-            if (b + 1 >= BulletSlots) break;
-            tested = ++b;
-        }
-        TestBullet(tested, slot);
+        b = BulletSlotToTest(b);
+        if (b < 0) break;
+        TestBullet(b, slot);
     }
 }

@@ -18,12 +18,10 @@ constexpr int32_t kMissile = 2;
 
 // Facing left counts every frame from 25, facing right from 0: it walks on
 // base..base + 15 and breaks apart on base + 16..base + 22.
-int32_t FrameBase(int32_t slot) { return EnemyFacing[slot] == 0 ? 25 : 0; }
-
-int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
+constexpr int32_t kLeftBase = 25;
 
 // Height of the guns' line.
-int32_t MuzzleY(int32_t slot) { return DrawnHeight(slot) + 40; }
+int32_t MuzzleY(int32_t slot) { return EnemyDrawnHeight(slot) + 40; }
 
 // Gun 1 and the direction of fire by facing; gun 2 sits 9 px lower.
 int32_t Gun1X(int32_t slot) { return EnemyFacing[slot] == 1 ? EnemyX[slot] + 146 : EnemyX[slot] - 5; }
@@ -89,18 +87,18 @@ void Die(int32_t slot) {
     PlayEnemySound(slot, 36, 1.0f);
     // It keeps its facing.
     EnemyState[slot] = 101;
-    EnemyFrame[slot] = FrameBase(slot) + 16;
+    EnemyFrame[slot] = EnemyFrameBase(slot, kLeftBase, 0) + 16;
 }
 
 // One step of the break-up: a big blast, the frames of the collapse, the
 // clang and shake of the fall, then the wreck flickers. Returns true when
 // the slot was freed.
 bool StepBreakUp(int32_t slot) {
-    const int32_t base = FrameBase(slot);
+    const int32_t base = EnemyFrameBase(slot, kLeftBase, 0);
     ++EnemyState[slot];
     const int32_t state = EnemyState[slot];
     if (state > 120) EnemyFrame[slot] = base + 17;
-    if (state == 120) SpawnExplosion(EnemyX[slot] + 49, DrawnHeight(slot) + 11, BigBlast);
+    if (state == 120) SpawnExplosion(EnemyX[slot] + 49, EnemyDrawnHeight(slot) + 11, BigBlast);
     if (state > 140) EnemyFrame[slot] = base + 18;
     if (state > 160) EnemyFrame[slot] = base + 19;
     if (state > 180) EnemyFrame[slot] = base + 20;
@@ -127,7 +125,7 @@ void Crush(int32_t slot) {
     for (int32_t p = 0; p < PropSlots; ++p) {
         if (!(PropX[p] - 120 < EnemyX[slot] && EnemyX[slot] < PropX[p] - 20)) continue;
         if (PropFrame[p] <= 1) continue;
-        const int32_t height = DrawnHeight(slot);
+        const int32_t height = EnemyDrawnHeight(slot);
         if (height >= PropY[p] - 85 && height <= PropY[p] - 52) HitProp(p);
     }
 }
@@ -136,7 +134,7 @@ void Crush(int32_t slot) {
 // on its body, on the breaking one low at its feet.
 void DamageEffects(int32_t slot) {
     const int32_t state = EnemyState[slot];
-    const int32_t d = DrawnHeight(slot);
+    const int32_t d = EnemyDrawnHeight(slot);
     if (state > 100 && state < 200) {
         if (EnemyHealth[slot] < 20 && RandomInt(0, 10) == 0) {
             const int32_t x = EnemyX[slot] + RandomInt(20, 125);

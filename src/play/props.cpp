@@ -122,13 +122,8 @@ void StrikeBullets(int32_t slot, int32_t end) {
         // A free slot strikes nothing and is no climbing missile: straight on.
         if (BulletActive[bullet] != 1) continue;
         if (PropFrame[slot] == -1) return;
-        // The special's missile climbing straight up is passed over, and the
-        // slot after it is taken in its place; after the last slot there is
-        // nothing to take.
-        if (BulletKind[bullet] == kMissile && BulletDir[bullet] == 0) {
-            ++bullet;
-            if (bullet >= BulletSlots) return;
-        }
+        bullet = BulletSlotToTest(bullet);
+        if (bullet < 0) return;
         Strike(slot, bullet);
     }
 }

@@ -18,20 +18,18 @@ constexpr int32_t kAimLeft = 22;
 constexpr int32_t kAimRight = 8;
 
 // Facing right counts the dying frames from 14 (22..27), facing left from 0 (8..13).
-int32_t FrameBase(int32_t slot) { return EnemyFacing[slot] == 1 ? 14 : 0; }
-
-int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
+constexpr int32_t kRightBase = 14;
 
 // His feet line strictly within 10 px of the hero line.
 bool InFiringBand(int32_t slot) {
-    const int32_t feet = DrawnHeight(slot) + kHeight;
+    const int32_t feet = EnemyDrawnHeight(slot) + kHeight;
     return feet > HeroLane + 385 && feet < HeroLane + 405;
 }
 
 // One shot along the lane the way he faces. A shot weighs five in his
 // count, so two quick ones make him restless.
 void Shoot(int32_t slot) {
-    const int32_t y = DrawnHeight(slot);
+    const int32_t y = EnemyDrawnHeight(slot);
     if (EnemyFacing[slot] == 1) {
         FireBullet(slot + 1, EnemyX[slot] + 85, y + 15, 0, 4);
     } else {
@@ -87,18 +85,18 @@ void Die(int32_t slot) {
     // He falls facing the hero: his first dying cell is the aiming cell that faces him.
     EnemyFacing[slot] = EnemyX[slot] > HeroX ? 1 : 0;
     EnemyState[slot] = 101;
-    EnemyFrame[slot] = FrameBase(slot) + 8;
+    EnemyFrame[slot] = EnemyFrameBase(slot, 0, kRightBase) + 8;
 }
 
 // One step of the dying timer: he stands where he was hit, small blasts
 // going off on him, sinks through four cells, lands with a thud and lies
 // flickering. Returns true when the slot was freed.
 bool StepDying(int32_t slot) {
-    const int32_t base = FrameBase(slot);
+    const int32_t base = EnemyFrameBase(slot, 0, kRightBase);
     ++EnemyState[slot];
     if (RandomInt(0, 10) == 0) {
         const int32_t x = EnemyX[slot] + RandomInt(-20, 50);
-        const int32_t y = DrawnHeight(slot) + RandomInt(30, 60);
+        const int32_t y = EnemyDrawnHeight(slot) + RandomInt(30, 60);
         const int32_t kind = RandomInt(1, 2);
         SpawnExplosion(x, y, kind);
     }
@@ -126,7 +124,7 @@ void Trample(int32_t slot) {
         if (!(PropX[p] + CameraX < 640)) continue;
         if (!(PropX[p] - 50 < EnemyX[slot] && EnemyX[slot] < PropX[p] + 10)) continue;
         if (PropFrame[p] <= 1) continue;
-        const int32_t height = DrawnHeight(slot);
+        const int32_t height = EnemyDrawnHeight(slot);
         if (height >= PropY[p] - 28 && height <= PropY[p] - 8) HitProp(p);
     }
 }

@@ -22,8 +22,6 @@ constexpr int32_t kLookAwayRight = 9;
 constexpr int32_t kRange = 320;
 constexpr int32_t kStraightDown = 40;
 
-int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
-
 void Die(int32_t slot) {
     ++EnemiesKilled;
     ++StageKills;
@@ -39,7 +37,7 @@ bool StepDying(int32_t slot) {
     ++EnemyState[slot];
     if (EnemyFrame[slot] < kLying) ++EnemyY[slot];
 
-    const int32_t height = DrawnHeight(slot);
+    const int32_t height = EnemyDrawnHeight(slot);
     if (height > 70 && height < 110) {
         const int32_t x = EnemyX[slot] + 20 + RandomInt(-10, 10);
         SpawnDrop(x, height);
@@ -76,7 +74,7 @@ void AimAndFire(int32_t slot) {
     const int32_t roll = RandomInt(0, 3 - Difficulty);
     if (roll != 0 || EnemyShotCount[slot] >= 2 || EnemyShotLatch[slot] != 0) return;
 
-    const int32_t y = DrawnHeight(slot);
+    const int32_t y = EnemyDrawnHeight(slot);
     int32_t bx = EnemyX[slot] + 24;
     int32_t by = y + 44;
     int32_t dir = 8;

@@ -19,6 +19,7 @@
 #include "shell/assets.h"
 #include "shell/audio.h"
 #include "shell/fades.h"
+#include "shell/keys.h"
 #include "shell/pause.h"
 #include "shell/records.h"
 #include "shell/game_over.h"
@@ -44,9 +45,6 @@ namespace {
 
 constexpr int32_t TickHertz = 100;
 constexpr int32_t FpsWindowMillis = 1001;
-constexpr int32_t EscapeKey = 27;
-constexpr int32_t KeyZ = 90;
-constexpr int32_t KeySpace = 32;
 constexpr int32_t DemoLength = 2000;  // passes before the demo's hero walks off
 constexpr int32_t StageExitState = 7;
 constexpr int32_t DyingState = 9;
@@ -263,8 +261,8 @@ int32_t RunStage() {
             ++DemoTick;
             const int32_t pauseButton = IsJoyButtonDown(JoyButtons[JoyPauseStart], JoyPort);
             const int32_t fireButton = IsJoyButtonDown(0, JoyPort);
-            const int32_t z = IsKeyDown(KeyZ);
-            const int32_t space = IsKeyDown(KeySpace);
+            const int32_t z = IsKeyDown(VkZ);
+            const int32_t space = IsKeyDown(VkSpace);
             if (pauseButton == 1 || fireButton == 1 || z == 1 || space == 1) StageResult = 1;
             if (DemoTick > DemoLength && HeroState != StageExitState) {
                 HeroState = StageExitState;
@@ -275,7 +273,7 @@ int32_t RunStage() {
         }
 
         // A press while the hero is dying is taken and forgotten.
-        const int32_t escapeHits = KeyHitCount(EscapeKey);
+        const int32_t escapeHits = KeyHitCount(VkEscape);
         if (escapeHits == 1 && HeroState != DyingState) StageResult = 1;
 
         if (StageResult > 0) GrabScreenToImage(FadeScreenImage, 0, 0, 0);
@@ -290,5 +288,6 @@ int32_t RunStage() {
     } else {
         FadeOutCaptured();
     }
+    Watch(StageEnded, pass);
     return StageResult;
 }

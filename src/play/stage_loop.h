@@ -32,4 +32,5 @@ const SectionStart* FindSectionStart(int32_t stageNumber);
 constexpr int32_t StagePassStart = 0;  // before the wait for the tick timer
 constexpr int32_t StageAfterDraw = 1;  // right after the frame draw
 constexpr int32_t StagePassEnd = 2;    // after the frame is presented
+constexpr int32_t StageEnded = 3;      // the section over, its closing screen shown (pass: the last)
 extern void (*StageLoopHook)(int32_t point, int32_t pass);

@@ -20,9 +20,7 @@ constexpr int32_t kCrouchFireRight = 5;
 constexpr int32_t kStandFireLeft = 15;
 constexpr int32_t kCrouchFireLeft = 16;
 
-int32_t DrawnHeight(int32_t slot) { return EnemyY[slot] + EnemyLane[slot]; }
-
-bool FeetAboveHeroLine(int32_t slot) { return DrawnHeight(slot) + kHeight < HeroLane + 395; }
+bool FeetAboveHeroLine(int32_t slot) { return EnemyDrawnHeight(slot) + kHeight < HeroLane + 395; }
 
 // Props on screen whose window holds him: standing in a prop's band puts him
 // in cover and pushes him back by `push` (once per such prop). The last such
@@ -36,7 +34,7 @@ void TestCover(int32_t slot, int32_t push, bool& inCover, bool& driftBlocked) {
 
         const int32_t top = PropY[p] - 33;
         const int32_t bottom = PropY[p] - 13;
-        const int32_t height = DrawnHeight(slot);
+        const int32_t height = EnemyDrawnHeight(slot);
         if (height >= top && height <= bottom) {
             inCover = true;
             EnemyX[slot] += push;
@@ -88,7 +86,7 @@ void WalkRight(int32_t slot, int32_t speed) {
 void HoldAndFire(int32_t slot) {
     const int32_t frame = EnemyFrame[slot];
     if (EnemyShotCount[slot] < 2 && EnemyShotLatch[slot] == 0) {
-        const int32_t y = DrawnHeight(slot);
+        const int32_t y = EnemyDrawnHeight(slot);
         int32_t bx = EnemyX[slot] - 5;
         int32_t by = y + 11;
         int32_t dir = 12;
@@ -151,7 +149,7 @@ void UpdateWalker(int32_t slot) {
     const int32_t r = RandomInt(0, 25);
     if (EnemyState[slot] == GunmanWalkLeft || EnemyState[slot] == GunmanWalkRight) {
         TurnAtLimits(slot, -84, StageLength, 640, -90);
-        const int32_t feet = DrawnHeight(slot) + kHeight;
+        const int32_t feet = EnemyDrawnHeight(slot) + kHeight;
         if (feet >= HeroLane + 386 && feet <= HeroLane + 406) {
             if (EnemyState[slot] == GunmanWalkLeft && HeroX + 100 < EnemyX[slot] && EnemyX[slot] < HeroX + 200 &&
                 r == 0) {

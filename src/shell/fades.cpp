@@ -12,12 +12,6 @@ constexpr float FadeStepSize = 0.02f;
 // A step repeats its frame until more than this many ms have passed.
 constexpr int32_t FadeStepMillis = 4;
 
-void PlainDrawing() {
-    SetBlendMode(BlendMask);
-    SetDrawAlpha(1.0f);
-    SetDrawColour(255, 255, 255);
-}
-
 // Copies the back buffer (the caller's picture) into FadeScreenImage.
 void GrabFadePicture() {
     PlainDrawing();
@@ -53,6 +47,12 @@ void FinishFade() {
 }
 
 }  // namespace
+
+void PlainDrawing() {
+    SetBlendMode(BlendMask);
+    SetDrawAlpha(1.0f);
+    SetDrawColour(255, 255, 255);
+}
 
 void FadeInFromBlack() {
     GrabFadePicture();

@@ -13,3 +13,6 @@ void FadeOutToBlack();
 // The picture already held in FadeScreenImage goes to black; the screen is
 // left black.
 void FadeOutCaptured();
+// The drawing state every fade leaves, and the front-end screens draw from:
+// blend mode 1 (mask), alpha 1.0, colour white.
+void PlainDrawing();

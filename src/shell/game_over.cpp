@@ -13,12 +13,6 @@ namespace {
 constexpr int32_t GameOverMillis = 5000;
 constexpr float TextAlphaStep = 0.005f;  // full after 200 frames
 
-void PlainDrawing() {
-    SetBlendMode(BlendMask);
-    SetDrawAlpha(1.0f);
-    SetDrawColour(255, 255, 255);
-}
-
 }  // namespace
 
 void ShowGameOver() {

@@ -6,16 +6,10 @@
 #include "media.h"
 #include "shell/assets.h"
 #include "shell/audio.h"
+#include "shell/keys.h"
 #include "shell/records.h"
 
 namespace {
-
-constexpr int32_t KeyF1 = 112;
-constexpr int32_t KeyF2 = 113;
-constexpr int32_t KeyF3 = 114;
-constexpr int32_t KeyF4 = 115;
-constexpr int32_t KeyF5 = 116;
-constexpr int32_t KeyF6 = 117;
 
 constexpr float BrightnessStep = 0.001f;
 constexpr float BrightnessMax = 0.5f;
@@ -30,8 +24,8 @@ void ToggleSwitch(int32_t& value) {
 void HandleBrightnessKeys() {
     // F1 darker, F2 lighter; both together cancel out exactly.
     float change = 0.0f;
-    if (IsKeyDown(KeyF1) != 0) change -= BrightnessStep;
-    if (IsKeyDown(KeyF2) != 0) change += BrightnessStep;
+    if (IsKeyDown(VkF1) != 0) change -= BrightnessStep;
+    if (IsKeyDown(VkF2) != 0) change += BrightnessStep;
     Brightness += change;
     if (Brightness < 0.0f) Brightness = 0.0f;
     if (Brightness > BrightnessMax) Brightness = BrightnessMax;
@@ -39,7 +33,7 @@ void HandleBrightnessKeys() {
 
 void HandleHotkeys() {
     HandleBrightnessKeys();
-    if (KeyHitCount(KeyF3) == 1) {
+    if (KeyHitCount(VkF3) == 1) {
         MusicOn += 1;
         if (MusicOn == 1) StartMusic();
         if (MusicOn > 1) {
@@ -48,7 +42,7 @@ void HandleHotkeys() {
             StopChannel(MusicLoopChannel);
         }
     }
-    if (KeyHitCount(KeyF4) == 1) ToggleSwitch(ShowFps);
-    if (KeyHitCount(KeyF5) == 1) ToggleSwitch(AltEnergyBar);
-    if (KeyHitCount(KeyF6) == 1) ToggleSwitch(ShowPlayClock);
+    if (KeyHitCount(VkF4) == 1) ToggleSwitch(ShowFps);
+    if (KeyHitCount(VkF5) == 1) ToggleSwitch(AltEnergyBar);
+    if (KeyHitCount(VkF6) == 1) ToggleSwitch(ShowPlayClock);
 }

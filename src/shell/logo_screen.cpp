@@ -6,10 +6,10 @@
 #include "media.h"
 #include "shell/assets.h"
 #include "shell/fades.h"
+#include "shell/keys.h"
 
 namespace {
 
-constexpr int32_t KeyEscape = 27;
 constexpr int32_t LogoMillis = 5000;
 
 constexpr float LogoScaleStart = 0.8f;
@@ -31,9 +31,7 @@ void ShowLogoScreen() {
         veil -= VeilStep;
         if (veil < 0.0f) veil = 0.0f;
 
-        SetBlendMode(BlendMask);
-        SetDrawAlpha(1.0f);
-        SetDrawColour(255, 255, 255);
+        PlainDrawing();
         SetDrawScale(scale, scale);
         DrawImageFrame(TorvaneImage, 320.0f, 240.0f, 0);
 
@@ -44,14 +42,12 @@ void ShowLogoScreen() {
         FillRect(0.0f, 0.0f, 640.0f, 480.0f);
         PresentFrame(-1);
 
-        escape = KeyHitCount(KeyEscape) == 1;
+        escape = KeyHitCount(VkEscape) == 1;
     } while (!escape && MillisSince(shownAt) <= LogoMillis);
 
     SetDrawScale(1.0f, 1.0f);
     FlushKeyStates();
-    SetBlendMode(BlendMask);
-    SetDrawAlpha(1.0f);
-    SetDrawColour(255, 255, 255);
+    PlainDrawing();
     FadeOutToBlack();
     ClearScreen();
     SleepMillis(1000);

@@ -98,9 +98,8 @@ void AskDisplayMode() {
     PresentFrame(-1);
 }
 
-int Main() {
-    if (MainStarted) return 0;
-    MainStarted = 1;
+void StartUp(StartUpKind kind) {
+    const bool program = kind == StartUpKind::Program;
     DataReadCursor = 0;
 
     InitRuntime();
@@ -121,7 +120,11 @@ int Main() {
     CheckGameData();
 
 #if STREETWARDEN_DISPLAY_QUESTIONS
-    AskDisplayMode();
+    if (program) {
+        AskDisplayMode();
+    } else {
+        OpenDisplay(640, 480, 0, 100, 2);
+    }
 #else
     OpenDisplay(640, 480, 0, 100, 2);
 #endif
@@ -135,33 +138,45 @@ int Main() {
     FadeScreenImage = CreateBlankImage(640, 480, 1, -1);
     PauseScreenImage = CreateBlankImage(640, 480, 1, -1);
 
-    LoadAssetRows(1, 1);  // the logo
-    SleepMillis(2000);
-    ShowLogoScreen();
-    ClearScreen();
+    if (program) {
+        LoadAssetRows(1, 1);  // the logo
+        SleepMillis(2000);
+        ShowLogoScreen();
+        ClearScreen();
 
-    LoadAssetRows(2, 2);  // energy bar table, black mask, the font
+        LoadAssetRows(2, 2);  // energy bar table, black mask, the font
 
-    ClearScreen();
-    PresentFrame(-1);
-    ClearScreen();
-    DrawTextCentered(445, "LOADING");
-    FadeInFromBlack();
+        ClearScreen();
+        PresentFrame(-1);
+        ClearScreen();
+        DrawTextCentered(445, "LOADING");
+        FadeInFromBlack();
 
-    LoadAssetRows(3, AssetFileCount);
+        LoadAssetRows(3, AssetFileCount);
 
-    FadeOutToBlack();
-    ClearScreen();
-    PresentFrame(-1);
-    ClearScreen();
-    PresentFrame(-1);
-    SleepMillis(1000);
+        FadeOutToBlack();
+        ClearScreen();
+        PresentFrame(-1);
+        ClearScreen();
+        PresentFrame(-1);
+        SleepMillis(1000);
+    } else {
+        LoadAssetRows(1, AssetFileCount);
+    }
 
     CreateTables();
     AllocateChannels();
     SetStartupDefaults();
-    LoadSettings();
-    ShowStory();
+    if (program) {
+        LoadSettings();
+        ShowStory();
+    }
+}
+
+int Main() {
+    if (MainStarted) return 0;
+    MainStarted = 1;
+    StartUp(StartUpKind::Program);
 
     for (;;) {
         if (RunTitleScreen() == 0) {

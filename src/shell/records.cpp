@@ -142,18 +142,24 @@ void SetStartupDefaults() {
 void SetNewGameValues() {
     DemoMode = 0;
     DemoTick = 0;
+    SetGamePlayValues();
+    LivesLost = 0;
+    GameStartTime = ElapsedMillis();
+    BlastEventTick = 0;
+    WallShadowAlpha = 0.5f;
+    ArmourLevel = 1;
+}
+
+void SetGamePlayValues() {
     Lives = 3;
     EnemiesKilled = 0;
     StageKills = 0;
     BulletsFired = 0;
-    LivesLost = 0;
-    GameStartTime = ElapsedMillis();
     LiveEnemyCount = 0;
     HelmetOn = 1;
     HeroEnergy = 100;
     SlowCharge = 0;
     TimeLeft = 99;
-    BlastEventTick = 0;
     AmmoWeapon1 = 0;
     AmmoWeapon2 = 0;
     AmmoWeapon5 = 0;
@@ -162,9 +168,7 @@ void SetNewGameValues() {
     SpecialReady = 0;
     AirStrikeActive = 0;
     HeroState = -1;
-    WallShadowAlpha = 0.5f;
     FireInterval = 150;
     BurstMax = 1;
-    ArmourLevel = 1;
     PowerUpCount = 0;
 }

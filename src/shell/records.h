@@ -135,6 +135,11 @@ extern int32_t StageStripImage;  // background strip of the section being played
 // The start-up defaults of the bindings, settings and flags, set just before
 // the settings file is read.
 void SetStartupDefaults();
-// The values every new game starts from, in the order the game flow sets them
-// (reads the clock for GameStartTime).
+// The values every new game starts from (reads the clock for GameStartTime):
+// the play values below, ArmourLevel 1, and the demo flags, the statistics of
+// lives lost and play time, BlastEventTick and WallShadowAlpha anew.
 void SetNewGameValues();
+// The play values a game starts from, the attract demo's game included:
+// lives, kills, shots, energy, time, weapons and upgrades, hero state.
+// ArmourLevel is the caller's.
+void SetGamePlayValues();

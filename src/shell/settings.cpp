@@ -24,6 +24,8 @@ int32_t SwitchValue(int32_t value) { return value == 0 || value == 1 ? value : 0
 }  // namespace
 
 void SanitiseSettings() {
+    // The game only ever counts up from 0; a negative count is damage.
+    if (GamesPlayed < 0) GamesPlayed = 0;
     if (ControlScheme < 0 || ControlScheme > 5) ControlScheme = 0;
     MusicOn = SwitchValue(MusicOn);
     AltEnergyBar = SwitchValue(AltEnergyBar);

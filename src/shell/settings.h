@@ -14,8 +14,9 @@ constexpr const char* SettingsTempPath = "Data/save.kvg.new";
 void LoadSettings();
 // Writes the six values, replacing the file only once the new one is whole.
 void SaveSettings();
-// Brings the six saved values into their ranges: a layout outside 0..5 and a
-// switch other than 0 or 1 become 0; brightness NaN becomes 0, then 0..0.5.
+// Brings the six saved values into their ranges: a negative games-played
+// count, a layout outside 0..5 and a switch other than 0 or 1 become 0;
+// brightness NaN becomes 0, then 0..0.5.
 void SanitiseSettings();
 // Counts one more game played, stopping at the largest int32.
 void CountGamePlayed();

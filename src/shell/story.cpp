@@ -7,15 +7,11 @@
 #include "media.h"
 #include "shell/assets.h"
 #include "shell/fades.h"
+#include "shell/keys.h"
 #include "shell/records.h"
 #include "shell/text.h"
 
 namespace {
-
-constexpr int32_t KeyEnter = 13;
-constexpr int32_t KeyEscape = 27;
-constexpr int32_t KeySpace = 32;
-constexpr int32_t KeyZ = 90;
 
 constexpr int32_t StoryMusicStepMillis = 250;
 
@@ -54,10 +50,10 @@ constexpr float BackStop = -50.0f;      // ... until here, where the story ends
 }  // namespace
 
 bool SkipInputHit() {
-    const bool escape = KeyHitCount(KeyEscape) == 1;
-    const bool z = KeyHitCount(KeyZ) == 1;
-    const bool space = KeyHitCount(KeySpace) == 1;
-    const bool enter = KeyHitCount(KeyEnter) == 1;
+    const bool escape = KeyHitCount(VkEscape) == 1;
+    const bool z = KeyHitCount(VkZ) == 1;
+    const bool space = KeyHitCount(VkSpace) == 1;
+    const bool enter = KeyHitCount(VkEnter) == 1;
     const bool fire = JoyButtonHitCount(0, JoyPort) == 1;
     const bool start = JoyButtonHitCount(JoyButtons[JoyPauseStart], JoyPort) == 1;
     return escape || z || space || enter || fire || start;

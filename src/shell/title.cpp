@@ -7,6 +7,7 @@
 #include "shell/assets.h"
 #include "shell/credits.h"
 #include "shell/fades.h"
+#include "shell/keys.h"
 #include "shell/logo_screen.h"
 #include "shell/main_flow.h"
 #include "shell/records.h"
@@ -23,18 +24,6 @@ const ControlLayout ControlSchemeTable[ControlLayoutCount] = {
 };
 
 namespace {
-
-constexpr int32_t KeyEnter = 13;
-constexpr int32_t KeyEscape = 27;
-constexpr int32_t KeySpace = 32;
-constexpr int32_t KeyLeftArrow = 37;
-constexpr int32_t KeyRightArrow = 39;
-constexpr int32_t KeyA = 65;
-constexpr int32_t KeyC = 67;
-constexpr int32_t KeyK = 75;
-constexpr int32_t KeyL = 76;
-constexpr int32_t KeyX = 88;
-constexpr int32_t KeyZ = 90;
 
 constexpr int32_t JoystickPorts = 16;
 constexpr int32_t FrameCycleLast = 300;     // the frame counter runs 0..300
@@ -111,9 +100,9 @@ void RunAttractStep() {
 
 void ReadStartAndQuit() {
     // Every key is asked, so no press is left counted for a later frame.
-    const bool z = KeyHit(KeyZ);
-    const bool space = KeyHit(KeySpace);
-    const bool enter = KeyHit(KeyEnter);
+    const bool z = KeyHit(VkZ);
+    const bool space = KeyHit(VkSpace);
+    const bool enter = KeyHit(VkEnter);
     if (z || space || enter) {
         TitleResult = 1;
         ControlDevice = 0;
@@ -124,11 +113,11 @@ void ReadStartAndQuit() {
         TitleResult = 1;
         ControlDevice = 1;
     }
-    if (KeyHit(KeyEscape)) TitleResult = 0;
+    if (KeyHit(VkEscape)) TitleResult = 0;
 }
 
 void ReadLayoutChange() {
-    const bool key = KeyHit(KeyX);
+    const bool key = KeyHit(VkX);
     const bool button = JoyHit(1);
     if (!key && !button) return;
     Beep();
@@ -153,7 +142,7 @@ void ReadTypedCode() {
     const std::string code = DebugCode;
     const std::string first = LeftChars(code, 1);
     const int32_t codeLength = static_cast<int32_t>(code.size());
-    for (int32_t key = KeyA; key <= KeyZ; ++key) {
+    for (int32_t key = VkA; key <= VkZ; ++key) {
         if (KeyHit(key)) {
             const std::string letter = StringFromCharCode(key);
             TypedText = ConcatStrings(TypedText, letter);
@@ -206,7 +195,7 @@ void DrawControlLabel() {
 }
 
 void ShowVersionWhileHeld() {
-    const bool key = KeyHeld(KeyC);
+    const bool key = KeyHeld(VkC);
     const bool button = JoyHeld(2);
     if (!key && !button) return;
     std::string version = VersionLabel;
@@ -229,14 +218,14 @@ void FollowJoystickPort() {
 }
 
 void ReadSectionSelect() {
-    const bool k = KeyHeld(KeyK);
-    const bool l = KeyHeld(KeyL);
-    const bool c = KeyHeld(KeyC);
+    const bool k = KeyHeld(VkK);
+    const bool l = KeyHeld(VkL);
+    const bool c = KeyHeld(VkC);
     const bool button = JoyHeld(2);
     if (!k || !l || c || button) return;
     CutIdle();
-    if (KeyHit(KeyLeftArrow)) StartStageIndex -= 1;
-    if (KeyHit(KeyRightArrow)) StartStageIndex += 1;
+    if (KeyHit(VkLeftArrow)) StartStageIndex -= 1;
+    if (KeyHit(VkRightArrow)) StartStageIndex += 1;
     if (StartStageIndex < 1) StartStageIndex = ChainLength;
     if (StartStageIndex > ChainLength) StartStageIndex = 1;
     if (StartStageIndex != 1) DrawTextCentered(20, StageChain[StartStageIndex - 1].name);
@@ -257,27 +246,8 @@ void RunAttractDemo() {
     AutoSelectWeapon = 0;
 
     // A game of its own; the statistics of lives lost and play time are left alone.
-    Lives = 3;
-    EnemiesKilled = 0;
-    StageKills = 0;
-    BulletsFired = 0;
-    LiveEnemyCount = 0;
-    HelmetOn = 1;
-    HeroEnergy = 100;
-    SlowCharge = 0;
-    TimeLeft = 99;
-    AmmoWeapon1 = 0;
-    AmmoWeapon2 = 0;
-    AmmoWeapon5 = 0;
-    HeroWeapon = 0;
-    DoubleShot = 0;
-    SpecialReady = 0;
-    AirStrikeActive = 0;
-    HeroState = -1;
-    FireInterval = 150;
-    BurstMax = 1;
+    SetGamePlayValues();
     ArmourLevel = 0;  // the demo hero is hurt more often than a player
-    PowerUpCount = 0;
 
     StageNumber = DemoStages[RandomInt(0, 6)];
     PlayStage();

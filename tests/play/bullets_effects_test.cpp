@@ -196,6 +196,16 @@ TEST_F(Effects, TheThirtySecondExplosionReplacesSlotZeroAndSmokeIsThinned) {
     for (int32_t i = 0; i < ExplosionSlots; ++i) ExplosionKind[i] = 5;
     SpawnExplosion(777, 0, 5);
     EXPECT_EQ(ExplosionX[0], 777);
+
+    // A kind outside 1..6 makes nothing: no slot held for ever, no sound.
+    EmptyExplosionTable();
+    const int32_t quiet = PlayingSfx();
+    for (int32_t kind : {0, 7, -1, 100}) SpawnExplosion(123, 45, kind);
+    for (int32_t i = 0; i < ExplosionSlots; ++i) {
+        EXPECT_EQ(ExplosionKind[i], 0) << "slot " << i;
+        EXPECT_NE(ExplosionX[i], 123) << "slot " << i;
+    }
+    EXPECT_EQ(PlayingSfx(), quiet);
 }
 
 TEST_F(Effects, ABlastInSlowMotionStepsEvery30TicksAndStillRises) {

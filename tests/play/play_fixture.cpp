@@ -3,12 +3,12 @@
 
 #include <filesystem>
 
-#include "game_start.h"
 #include "headless.h"
 #include "media.h"
 #include "play/stage_loop.h"
 #include "play/tables.h"
 #include "shell/assets.h"
+#include "shell/main_flow.h"
 #include "shell/manifest.h"
 #include "shell/records.h"
 
@@ -41,7 +41,7 @@ void StartGameOnce() {
     started = true;
     std::filesystem::current_path(std::filesystem::path(STREETWARDEN_DATA_DIR).parent_path());
     headless::Reset(1000);
-    StartUpForSection();
+    StartUp(StartUpKind::Quiet);
 }
 
 void NewGame(int32_t stageNumber) {

@@ -17,7 +17,7 @@ if(MODE STREQUAL "fight")
   file(WRITE ${timeline} "${lines}")
   set(args --passes 3000 --ticks-per-pass 2 --input ${timeline})
 elseif(MODE STREQUAL "idle")
-  # The game-over screen waits for a key, so the run ends on the time limit.
+  # The run stops when the section ends, well within the time limit.
   set(args --max-ms 400000 --ticks-per-pass 4)
 else()
   message(FATAL_ERROR "MODE must be fight or idle")

@@ -165,4 +165,37 @@ TEST_F(SettingsFile, ASaveCutShortOrFailingLeavesTheOldFileWhole) {
     EXPECT_FALSE(fs::exists(SettingsTempPath));
 }
 
+// The game only counts up from 0; a damaged file once showed
+// "GAMES PLAYED -185273100" on the title.
+TEST_F(SettingsFile, ANegativeGamesPlayedCountReadsAsZero) {
+    WriteBytes("Data/save.kvg", File(-185273100, 2, 0, 1, 1, 0.0f));
+    LoadSettings();
+    EXPECT_EQ(GamesPlayed, 0);
+    EXPECT_EQ(ControlScheme, 2);  // the other fields still count
+    CountGamePlayed();
+    SaveSettings();
+    EXPECT_EQ(FileBytes("Data/save.kvg"), File(1, 2, 0, 1, 1, 0.0f));
+}
+
+// A named pipe where the new file is written would wait for a reader for
+// ever: the save fails as any other and keeps the old file.
+TEST_F(SettingsFile, APipeWhereTheSaveIsWrittenFailsTheSaveAndKeepsTheOldFile) {
+    const std::string old = File(5, 1, 1, 0, 0, 0.0f);
+    WriteBytes("Data/save.kvg", old);
+    std::string said;
+    bool waited = false;
+    {
+        NamedPipe pipe(SettingsTempPath);
+        if (!pipe.Made()) GTEST_SKIP() << "no named pipes here";
+        GamesPlayed = 6;
+        ::testing::internal::CaptureStderr();
+        SaveSettings();
+        said = ::testing::internal::GetCapturedStderr();
+        waited = pipe.Fired();
+    }
+    EXPECT_FALSE(waited) << "the save waited on the pipe";
+    EXPECT_EQ(FileBytes("Data/save.kvg"), old);
+    EXPECT_NE(said.find("Data/save.kvg"), std::string::npos) << said;
+}
+
 }  // namespace

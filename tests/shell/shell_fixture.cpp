@@ -1,11 +1,22 @@
 // Helpers of the shell tests.
 #include "shell_fixture.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <array>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <random>
+#include <thread>
 
 #include "headless.h"
 #include "play/stage_loop.h"
@@ -271,6 +282,53 @@ void ScriptSections(std::function<int32_t()> result) {
     g_sectionResult = std::move(result);
     StageLoopHook = SectionHook;
 }
+
+struct NamedPipe::Watch {
+    std::string path;
+    bool made = false;
+    std::thread thread;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool done = false;
+    std::atomic<bool> fired{false};
+
+    void Run() {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (wake.wait_for(lock, std::chrono::seconds(30), [this] { return done; })) return;
+        fired = true;
+#ifndef _WIN32
+        const int fd = open(path.c_str(), O_RDWR | O_NONBLOCK);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        if (fd >= 0) close(fd);
+#endif
+    }
+};
+
+NamedPipe::NamedPipe(const std::string& path) : watch_(std::make_unique<Watch>()) {
+    watch_->path = path;
+    std::error_code ec;
+    if (fs::exists(path, ec)) fs::rename(path, path + ".aside", ec);
+#ifndef _WIN32
+    watch_->made = mkfifo(path.c_str(), 0600) == 0;
+#endif
+    watch_->thread = std::thread([watch = watch_.get()] { watch->Run(); });
+}
+
+NamedPipe::~NamedPipe() {
+    {
+        std::lock_guard<std::mutex> lock(watch_->mutex);
+        watch_->done = true;
+    }
+    watch_->wake.notify_all();
+    watch_->thread.join();
+    const std::string& path = watch_->path;
+    std::error_code ec;
+    if (fs::is_fifo(path, ec)) fs::remove(path, ec);
+    if (fs::exists(path + ".aside", ec)) fs::rename(path + ".aside", path, ec);
+}
+
+bool NamedPipe::Made() const { return watch_->made; }
+bool NamedPipe::Fired() const { return watch_->fired; }
 
 void ResetGame() {
     headless::Reset();

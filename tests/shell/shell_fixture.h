@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,24 @@ public:
     ~WorkingDir();
 private:
     std::string old_;
+};
+
+// A named pipe at `path` for its lifetime (where the system has them; Made()
+// says whether it was made); a file that was there is put back afterwards.
+// Opening a pipe waits for its other end, so its watchdog keeps a test from
+// hanging on it: if the pipe is still there after 30 s, it opens the other
+// end (which frees an open that waits) and closes it again (which ends a read
+// that waits), and Fired() tells the test that something waited on the pipe.
+class NamedPipe {
+public:
+    explicit NamedPipe(const std::string& path);
+    ~NamedPipe();
+    bool Made() const;
+    bool Fired() const;
+
+private:
+    struct Watch;
+    std::unique_ptr<Watch> watch_;
 };
 
 // Presses keys on the title screen: on each new title frame (one in which

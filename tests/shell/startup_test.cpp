@@ -233,6 +233,41 @@ TEST_F(StartUp, AMissingDataFileStopsBeforeTheDisplayOpensNamingIt) {
     EXPECT_TRUE(FlowLog().empty());
 }
 
+// A named pipe is no file: one at a data path is missing, one at the
+// settings path means no settings. Neither is opened (that would wait).
+TEST_F(StartUp, APipeAtADataPathIsMissingAndAPipeAtTheSettingsPathIsNoSettings) {
+    const std::string victim = "Data/Graphics/Levels/Street/Cruiser.png";
+    std::string message;
+    int32_t status = -1;
+    bool waited = false;
+    {
+        NamedPipe pipe(root_ + "/" + victim);
+        if (!pipe.Made()) GTEST_SKIP() << "no named pipes here";
+        status = RunMain(&message);
+        waited = pipe.Fired();
+    }
+    EXPECT_FALSE(waited) << "start-up waited on the pipe at " << victim;
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(message.find("missing"), std::string::npos) << message;
+    EXPECT_NE(message.find(victim), std::string::npos) << message;
+    EXPECT_FALSE(headless::DisplayOpen());
+
+    ResetGame();
+    {
+        NamedPipe pipe(root_ + "/Data/save.kvg");
+        TitleDriver driver;  // quits at once
+        driver.Install();
+        status = RunMain();
+        waited = pipe.Fired();
+    }
+    EXPECT_FALSE(waited) << "start-up waited on the pipe at Data/save.kvg";
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(MusicOn, 1);  // the default
+    // Quitting from the title saved the settings in the pipe's place.
+    EXPECT_TRUE(fs::is_regular_file(root_ + "/Data/save.kvg"));
+    EXPECT_EQ(fs::file_size(root_ + "/Data/save.kvg"), 24u);
+}
+
 TEST_F(StartUp, AFileThatIsThereButWillNotLoadStopsNamingIt) {
     const std::string victim = root_ + "/Data/Audio/Sfx/Go.wav";
     WriteBytes(victim, "not a sound");

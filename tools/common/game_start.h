@@ -9,11 +9,7 @@
 // `dataPath` is a folder called Data and enters the folder holding it.
 bool EnterDataFolder(const std::string& dataPath, std::string* error);
 
-// The start-up of the game flow up to the title, without its screens: the
-// display, the capture images, every asset, the tables, the channels and the
-// start-up defaults (the settings file is not read, so runs repeat exactly).
-void StartUpForSection();
-
-// A new game as the title's start begins it, entered at section `stage`
-// with the control device `device`; returns what PlayStage returns.
+// The game's quiet start-up (StartUp), then a new game as the title's start
+// begins it, entered at section `stage` with the control device `device`;
+// returns what PlayStage returns.
 int32_t PlayOneSection(int32_t stage, int32_t device);

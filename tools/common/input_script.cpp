@@ -90,22 +90,24 @@ void InputTimeline::ApplyPassEvents(int64_t pass) {
 }
 
 void InputTimeline::ApplyClockEvents(int64_t elapsedMs) {
+    bool given = false;
     while (nextClockEvent_ < clockEvents_.size() && clockEvents_[nextClockEvent_].when <= elapsedMs) {
         apply_(clockEvents_[nextClockEvent_++]);
+        given = true;
     }
+    if (given && watching_) lastProgressMs_ = elapsedMs;
 }
 
-bool InputTimeline::StallPoll() {
-    if (!held_) return true;
-    if (++stalledPolls_ < StallPolls) return true;
-    stalledPolls_ = 0;
-    if (nextPassEvent_ < passEvents_.size()) {
+bool InputTimeline::StallPoll(int64_t nowMs) {
+    const bool passEventsLeft = nextPassEvent_ < passEvents_.size();
+    if (held_ && passEventsLeft && ++heldPolls_ >= StallPolls) {
+        heldPolls_ = 0;
         ApplyPassEvents(passEvents_[nextPassEvent_].when);
-        hopelessPolls_ = 0;
-    } else if ((hopelessPolls_ += StallPolls) >= HopelessPolls) {
-        return false;
+        Progress(nowMs);
     }
-    return true;
+    if (!watching_) return true;
+    const bool more = nextClockEvent_ < clockEvents_.size() || (held_ && nextPassEvent_ < passEvents_.size());
+    return more || nowMs - lastProgressMs_ < StallMillis;
 }
 
 void WalkAndFire(int64_t pass, void (*key)(int32_t vk, bool down)) {

@@ -43,19 +43,29 @@ public:
     // Applies every clock event due at this many ms into the run.
     void ApplyClockEvents(int64_t elapsedMs);
 
-    // While a pass is held up after its frame draw (the pause screen waits
-    // for input), the events of the next pass are given after StallPolls
-    // polls. StallPoll returns false once that many polls have had nothing
-    // left to give: the game waits for input the timeline never gives.
+    // Stall watch, on the run's clock (ms since the run began). Progress:
+    // a pass of the in-stage loop began (the first call also starts the
+    // watch). While a pass is held up after its frame draw (the pause screen
+    // waits for input), the events of the next pass are given every
+    // StallPolls polls. StallPoll, at every input poll, returns false once
+    // the game has made no progress for StallMillis with nothing left that
+    // the timeline can give (no clock event to come, and no pass event a
+    // held pass could take): the game waits for input that never comes.
+    void Progress(int64_t nowMs) {
+        watching_ = true;
+        lastProgressMs_ = nowMs;
+    }
     void HoldAfterDraw() {
         held_ = true;
-        stalledPolls_ = 0;
+        heldPolls_ = 0;
     }
     void ReleaseHold() { held_ = false; }
-    bool StallPoll();
+    bool StallPoll(int64_t nowMs);
 
     static constexpr int64_t StallPolls = 100;
-    static constexpr int64_t HopelessPolls = 2000000;
+    // Longer than any screen between two sections, or the game-over screen;
+    // shorter than the title's wait before its attract cycle (about 33 s).
+    static constexpr int64_t StallMillis = 15000;
 
 private:
     Apply apply_;
@@ -64,8 +74,9 @@ private:
     size_t nextPassEvent_ = 0;
     size_t nextClockEvent_ = 0;
     bool held_ = false;
-    int64_t stalledPolls_ = 0;
-    int64_t hopelessPolls_ = 0;
+    int64_t heldPolls_ = 0;
+    bool watching_ = false;
+    int64_t lastProgressMs_ = 0;
 };
 
 // A player's hands for benchmarks and long tests, with the first control

@@ -30,14 +30,17 @@ const char* const Usage =
     "  --data DIR           the generated Data folder (default: this build's)\n"
     "  --clock MS           virtual clock at the start (default 1000)\n"
     "  --input FILE         input timeline (see the README)\n"
-    "  --passes P           stop after P passes of the in-stage loop\n"
+    "  --passes P           stop after P passes of the in-stage loop (a --stage run also\n"
+    "                       stops when its section ends)\n"
     "  --ticks-per-pass N   ticks each wait for the tick timer returns (default 1)\n"
     "  --dump LIST          also print the state after these passes (e.g. 1,100,500)\n"
     "  --max-ms MS          stop once MS of virtual time have passed\n"
     "  --device N           control device of a --stage game: 0 keyboard, 1 joystick\n"
     "  --audio FILE         also write what the mixer plays as a 16-bit stereo WAV\n"
     "  --digest             also print a digest of every draw and of the random state\n"
-    "                       after every pass\n";
+    "                       after every pass\n"
+    "Exit status 0; 1 on bad options or missing data; 2 when the game waits for input\n"
+    "that the timeline can no longer give (\"stalled\").\n";
 
 struct Options : ToolOptions {
     int32_t clock = 1000;
@@ -122,14 +125,16 @@ void Dump(const std::string& at) {
 void OnPoll() {
     ApplyClockEvents();
     CheckTimeLimit();
-    // Held up after the frame draw: the pause screen waits for input.
-    if (!g.timeline.StallPoll()) throw RunnerStop{"stalled"};
+    // The game waits for input (the pause, the results, the title...) that
+    // the timeline can no longer give.
+    if (!g.timeline.StallPoll(ElapsedRunMillis())) throw RunnerStop{"stalled"};
 }
 
 void OnStagePass(int32_t point, int32_t pass) {
     if (point == StagePassStart) {
         ++g.totalPasses;
         g.sectionPass = pass;
+        g.timeline.Progress(ElapsedRunMillis());
         g.timeline.ApplyPassEvents(g.totalPasses);
         ApplyClockEvents();
         CheckTimeLimit();
@@ -144,6 +149,9 @@ void OnStagePass(int32_t point, int32_t pass) {
         if (g.opt.dumps.count(g.totalPasses)) Dump("pass");
         if (g.opt.passes > 0 && g.totalPasses >= g.opt.passes) throw RunnerStop{"passes"};
         CheckTimeLimit();
+    } else if (point == StageEnded && !g.opt.fromStart) {
+        // A section run ends with its section, before any results screen.
+        throw RunnerStop{"section ended"};
     }
 }
 
@@ -208,10 +216,6 @@ bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
         *error = "give exactly one of --stage N and --from-start";
         return false;
     }
-    if (opt->fromStart && opt->passes == 0 && opt->maxMs == 0) {
-        *error = "--from-start needs --passes or --max-ms (the title waits for input forever)";
-        return false;
-    }
     return true;
 }
 
@@ -252,6 +256,8 @@ int main(int argc, char** argv) {
         g.timeline.ApplyPassEvents(0);
         ApplyClockEvents();
         if (g.opt.fromStart) {
+            // The program's start-up waits for no input: the watch starts now.
+            g.timeline.Progress(0);
             Main();
             reason = "program ended";
         } else {

@@ -4,19 +4,18 @@
 #include "media_internal.h"
 #include "present_watch.h"
 #include "shell/assets.h"
+#include "shell/keys.h"
 #include "shell/manifest.h"
 
 namespace watch {
 namespace {
 
-constexpr int32_t KeyEscape = 27;
-
 IntroProgress g_progress;
 bool g_logoTapped = false;
 
 void TapEscape() {
-    media::KeyEvent(KeyEscape, true);
-    media::KeyEvent(KeyEscape, false);
+    media::KeyEvent(VkEscape, true);
+    media::KeyEvent(VkEscape, false);
 }
 
 // The global the manifest's last load fills.

@@ -46,7 +46,10 @@ const char* const Usage =
     "  --dump LIST          print the state after these passes, and at the end\n"
     "  --device N           control device of a --stage game: 0 keyboard, 1 joystick\n"
     "  --trace              print each presented frame's number, time and pass on stderr\n"
-    "The run ends once every shot is saved. Without a display, run it with\n"
+    "The run ends once every shot is saved, and a --stage run when its section ends.\n"
+    "Exit status 0; 1 on bad options or a shot not written; 2 when the game waits for\n"
+    "input that the timeline can no longer give (\"stalled\"); 3 when shots were not taken.\n"
+    "Without a display, run it with\n"
     "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy.\n";
 
 struct Options : ToolOptions {
@@ -150,17 +153,27 @@ void OnPresent() {
     CheckLimits();
 }
 
+// Shots that come with time alone, whatever the game waits for: at a time,
+// a frame count, on the loading screen or the title (every run from the
+// start reaches the title).
+bool ShotsComingWithTime() {
+    return !g.opt.msShots.empty() || !g.opt.frameShots.empty() || !g.opt.titleShots.empty() ||
+           !g.opt.loadingShot.empty();
+}
+
 void OnPoll() {
     g.timeline.ApplyClockEvents(ElapsedRunMillis());
     CheckLimits();
-    // Held up after the frame draw: the pause screen waits for input.
-    if (!g.timeline.StallPoll()) throw ShotsStop{"stalled", 2};
+    // The game waits for input (the pause, the results, the title...) that
+    // the timeline can no longer give, and no shot is coming.
+    if (!g.timeline.StallPoll(ElapsedRunMillis()) && !ShotsComingWithTime()) throw ShotsStop{"stalled", 2};
 }
 
 void OnStagePass(int32_t point, int32_t pass) {
     if (point == StagePassStart) {
         ++g.totalPasses;
         g.sectionPass = pass;
+        g.timeline.Progress(ElapsedRunMillis());
         g.timeline.ApplyPassEvents(g.totalPasses);
         g.timeline.ApplyClockEvents(ElapsedRunMillis());
     } else if (point == StageAfterDraw) {
@@ -171,6 +184,9 @@ void OnStagePass(int32_t point, int32_t pass) {
         if (g.opt.dumps.count(g.totalPasses)) Dump("pass");
         if (g.opt.passes > 0 && g.totalPasses >= g.opt.passes) throw ShotsStop{"passes"};
         CheckLimits();
+    } else if (point == StageEnded && !g.opt.fromStart) {
+        // A section run ends with its section, before any results screen.
+        throw ShotsStop{"section ended"};
     }
 }
 
@@ -262,10 +278,6 @@ bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
         return false;
     }
     AnyShotsAsked = ShotsLeft() > 0;
-    if (opt->fromStart && !AnyShotsAsked && opt->passes == 0 && opt->maxMs == 0) {
-        *error = "--from-start needs shots, --passes or --max-ms (the title waits for input forever)";
-        return false;
-    }
     return true;
 }
 
@@ -308,6 +320,8 @@ int main(int argc, char** argv) {
         g.timeline.ApplyPassEvents(0);
         g.timeline.ApplyClockEvents(0);
         if (g.opt.fromStart) {
+            // The program's start-up waits for no input: the watch starts now.
+            g.timeline.Progress(0);
             Main();
             reason = "program ended";
         } else {

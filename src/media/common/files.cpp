@@ -24,7 +24,16 @@ Stream* FindStream(int32_t handle) {
     return it == g_streams.end() ? nullptr : &it->second;
 }
 
+// A path that holds something other than a regular file (a pipe, a device)
+// is never opened: opening a pipe waits for its other end, for ever.
+bool HoldsOtherThanFile(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
 int32_t OpenStream(const std::string& path, const char* mode, bool writing) {
+    if (HoldsOtherThanFile(path)) return 0;
     FILE* file = std::fopen(path.c_str(), mode);
     if (!file) return 0;
     int32_t handle = NewHandle();
@@ -73,7 +82,8 @@ int32_t PathKind(const std::string& path) {
     auto status = std::filesystem::status(path, ec);
     if (ec) return 0;
     if (std::filesystem::is_directory(status)) return 2;
-    if (std::filesystem::exists(status)) return 1;
+    // A pipe, socket or device is no file of ours: reading one may wait for ever.
+    if (std::filesystem::is_regular_file(status)) return 1;
     return 0;
 }
 

@@ -37,6 +37,7 @@ struct State {
     int32_t paceDeadline = 0;
     bool paceStarted = false;
     std::unordered_map<int32_t, Timer> timers;
+    int64_t ticksGiven = 0;
     bool inHook = false;
     // RecordMix: the mix so far, and up to which clock reading it reaches.
     bool recordMix = false;
@@ -142,6 +143,7 @@ void RecordMix(bool on) {
 }
 const std::vector<int16_t>& RecordedMix() { return g.mix; }
 void SetTicksPerWait(int32_t n) { g.ticksPerWait = n < 0 ? 0 : n; }
+int64_t TicksGiven() { return g.ticksGiven; }
 
 void SetKey(int32_t key, bool down) { media::KeyEvent(key, down); }
 void TapKey(int32_t key) {
@@ -282,6 +284,7 @@ int32_t WaitTick(int32_t timer) {
     }
     const int64_t due = headless::TicksDue(t);
     t.consumed += due;
+    g.ticksGiven += due;
     return static_cast<int32_t>(due);
 }
 

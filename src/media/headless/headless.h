@@ -30,6 +30,8 @@ void AdvanceClock(int32_t ms);
 // How many ticks each WaitTick returns at least (0: only what is due, at
 // least one). With n > 0 the clock is moved on until n ticks are due.
 void SetTicksPerWait(int32_t n);
+// Ticks every WaitTick has returned since the last Reset.
+int64_t TicksGiven();
 
 // ---- sound: the mix the game would play, recorded as the virtual clock
 // moves (for measuring levels). While on, the mixer is driven by the clock's
