@@ -13,7 +13,8 @@
 namespace {
 
 std::string TempPath(const char* name) {
-    return (std::filesystem::temp_directory_path() / (std::string("sw_files_") + name)).string();
+    // In this build's folder: test runs of other builds on the machine use their own.
+    return (std::filesystem::path(STREETWARDEN_BUILD_DIR) / (std::string("sw_files_") + name)).string();
 }
 
 TEST(Files, LittleEndianRoundTripAndExactBytes) {
