@@ -30,6 +30,7 @@
 #include "media_internal.h"
 #include "screen_model.h"
 #include "shell/assets.h"
+#include "shell/main_flow.h"
 
 namespace fs = std::filesystem;
 using e2e::Blend;
@@ -225,7 +226,7 @@ void LoadImagesOnce() {
     std::string error;
     const fs::path data = fs::path(Setting("STREETWARDEN_WIN_BUILD")) / "Data";
     ASSERT_TRUE(EnterDataFolder(data.string(), &error)) << error;
-    StartUpForSection();
+    StartUp(StartUpKind::Quiet);
 }
 
 // The title picture with the maker's line lit over it, as every title frame
