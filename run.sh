@@ -48,8 +48,12 @@ build() {  # build DIR [cmake options...]
 WIN_DEPS_PID=""
 start_windows_deps() {
   mkdir -p build-win
-  nice -n 5 scripts/windows_deps.sh build-win/deps >build-win/deps.log 2>&1 &
+  # In a process group of its own: a run that stops early (a failed build or
+  # test) takes the library build down with it, so no stray build is left to
+  # collide with the next run's.
+  setsid -w nice -n 5 scripts/windows_deps.sh build-win/deps >build-win/deps.log 2>&1 &
   WIN_DEPS_PID=$!
+  trap 'kill -- -"$WIN_DEPS_PID" 2>/dev/null || true' EXIT
 }
 
 windows_build() {  # windows_build HOST_BUILD_DIR
