@@ -256,6 +256,8 @@ int main(int argc, char** argv) {
         g.timeline.ApplyPassEvents(0);
         ApplyClockEvents();
         if (g.opt.fromStart) {
+            // A build that asks the display questions is answered "no": a window.
+            headless::SetYesNoCancelAnswers({0});
             // The program's start-up waits for no input: the watch starts now.
             g.timeline.Progress(0);
             Main();
