@@ -2,11 +2,22 @@
 # Runs a Windows program of the cross build under wine64, in a wine prefix of
 # its own inside the build folder (made on first use), quietly and without
 # asking to install anything.
+#
+#   wine_run.sh --wait-idle   waits (a minute at most) until nothing runs in
+#   the prefix any more and its wineserver has ended. A program started while
+#   another wine program of the prefix runs joins that one's desktop: one
+#   started without a display (the headless tests) or on an X display since
+#   closed leaves the newcomer no screen to open its windows on.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/build-win/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+if [ "${1:-}" = --wait-idle ]; then
+  server=/usr/lib/wine/wineserver64
+  [ -x "$server" ] || server=$(command -v wineserver)
+  exec timeout 60 "$server" -w
+fi
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
 exec "$wine" "$@"

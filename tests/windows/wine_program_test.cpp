@@ -328,6 +328,11 @@ std::string Tail(const fs::path& log) {
 class WineProgram : public ::testing::Test {
 protected:
     void StartToTheFirstQuestion(std::vector<std::string> wrapper = {}) {
+        // A wine program still running from an earlier test, or its desktop,
+        // would take this one's windows onto a display that is not this
+        // test's (or none): start only once wine has gone quiet.
+        ASSERT_EQ(std::system((Quoted(Setting("STREETWARDEN_WINE_RUN")) + " --wait-idle").c_str()), 0)
+            << "wine did not go quiet within a minute (a wine program still runs in the prefix)";
         program_ = std::make_unique<Program>(game_.Path() / "streetwarden.exe", game_.Root(), log_, std::move(wrapper));
         ASSERT_TRUE(WaitForWindow(*program_, IsQuestion, 90000, &box_)) << "no question came:\n" << Tail(log_);
     }
