@@ -28,6 +28,7 @@
 #include "media.h"
 #include "media_internal.h"
 #include "recording.h"
+#include "shell/main_flow.h"
 #include "shell/manifest.h"
 
 namespace {
@@ -173,7 +174,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame_bench: %s\n", error.c_str());
         return 1;
     }
-    StartUpForSection();
+    StartUp(StartUpKind::Quiet);
     for (int32_t i = 0; i < AssetManifestLength; ++i) {
         const ManifestEntry& e = AssetManifest[i];
         if (e.path && e.op != ManifestOp::Sound) g_loaded[e.path] = *e.target;

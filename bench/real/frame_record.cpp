@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     headless::Reset(1000);
-    StartUpForSection();
+    StartUp(StartUpKind::Quiet);
     StageLoopHook = OnPass;
     for (int32_t stage : {5, 6, 10}) {
         for (int32_t key : {RightKey, FireKey}) headless::SetKey(key, false);
