@@ -323,6 +323,29 @@ TEST_F(Mixer, OggDecodingOfGeneratedMusic) {
     EXPECT_GT(s.Frames(), 44100 / 10);
 }
 
+// Music is decoded only as it plays, so damage past its headers must be
+// found when it loads: a byte changed inside the audio, or the file cut
+// short, is refused there and named.
+TEST_F(Mixer, MusicDamagedPastItsHeadersIsRefusedWhenItLoads) {
+    const std::vector<std::string> files = GeneratedOggFiles();
+    if (files.empty()) GTEST_SKIP() << "no generated Data with Ogg files";
+    std::ifstream in(files.front(), std::ios::binary);
+    const std::string good((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t inside = good.size() * 3 / 4;
+    std::string changed = good;
+    changed[inside] = static_cast<char>(changed[inside] ^ 0x5a);
+    media::Sound s;
+    std::string error;
+    const std::string changedPath = Write("changed.ogg", changed);
+    EXPECT_FALSE(media::OpenOgg(changedPath, s, &error));
+    EXPECT_EQ(error.rfind(changedPath + ": damaged", 0), 0u) << error;
+    const std::string cutPath = Write("cut.ogg", good.substr(0, inside));
+    EXPECT_FALSE(media::OpenOgg(cutPath, s, &error));
+    EXPECT_EQ(error, cutPath + ": cut short");
+    EXPECT_EQ(LoadSoundFile(changedPath, 1), 0);
+    EXPECT_NE(LoadSoundFile(Write("whole.ogg", good), 1), 0);
+}
+
 // Music streams from its file as it plays; the mix must not hear it: the
 // same length, and sample for sample the mix of the whole decoded sound,
 // across loop seams, at other rates and after the clock moved it on unmixed.

@@ -102,6 +102,35 @@ bool ReadFormat(OggVorbis_File& file, int32_t& channels, int32_t& rate, const ch
     return true;
 }
 
+// The file's pages whole: each where the one before it ends, its checksum
+// right, and the last one closing the stream. Music is decoded only as it
+// plays, so a file damaged past its headers is found here, at load, and not
+// halfway through a tune. nullptr when whole, else what is wrong.
+const char* DamagedPages(const RawBytes& bytes) {
+    ogg_sync_state sync;
+    ogg_sync_init(&sync);
+    const char* why = nullptr;
+    const long size = static_cast<long>(bytes.size());
+    if (char* into = ogg_sync_buffer(&sync, size)) {
+        std::memcpy(into, bytes.data(), bytes.size());
+        ogg_sync_wrote(&sync, size);
+        bool ended = false;
+        ogg_page page;
+        for (int got; (got = ogg_sync_pageout(&sync, &page)) != 0;) {
+            if (got < 0) {
+                why = "damaged (a page out of place or failing its checksum)";
+                break;
+            }
+            ended = ogg_page_eos(&page) != 0;
+        }
+        if (!why && (sync.returned < sync.fill || !ended)) why = "cut short";
+    } else {
+        why = "too large";
+    }
+    ogg_sync_clear(&sync);
+    return why;
+}
+
 }  // namespace
 
 bool DecodeOgg(const std::string& path, Sound& out, std::string* error) {
@@ -149,6 +178,7 @@ bool OpenOgg(const std::string& path, Sound& out, std::string* error) {
     int32_t channels = 0, rate = 0;
     const char* why = "";
     if (!ReadFormat(vf.file, channels, rate, &why)) return Fail(error, path, why);
+    if (const char* damage = DamagedPages(stream->bytes)) return Fail(error, path, damage);
     const ogg_int64_t total = ov_pcm_total(&vf.file, -1);
     if (total < 0) return Fail(error, path, "unreadable length");
 
