@@ -17,6 +17,35 @@
 #include "shell/assets.h"
 #include "shell/records.h"
 
+bool EnemyFrameIsHalfAlpha(int32_t kind, int32_t frame) {
+    switch (kind) {
+        case 0: return frame == 6;
+        case 1: return frame == 10 || frame == 21;
+        case 4: return frame == 5 || frame == 7;
+        case 6: return frame == 11 || frame == 23;
+        case 11: return frame == 13 || frame == 27;
+        default: return false;
+    }
+}
+
+int32_t CorpseDepthKey(int32_t slot) {
+    int32_t base;
+    switch (CorpseKind[slot]) {
+        case 17: base = 190; break;
+        case 11: base = 255; break;
+        case 6: base = 265; break;
+        case 1: base = 268; break;
+        default: base = 281; break;
+    }
+    return CorpseY[slot] - base;
+}
+
+int32_t PickupFrame(int32_t kind) {
+    static constexpr int32_t kFrameByKind[10] = {0, 1, 2, 3, -1, -1, 4, 5, 6, 7};
+    if (kind < 0 || kind > 9) return -1;
+    return kFrameByKind[kind];
+}
+
 namespace {
 
 constexpr int32_t kFirstKey = -161;
@@ -31,32 +60,6 @@ constexpr int32_t kFloorOffset = 74;
 
 float ScreenX(int32_t worldX) { return static_cast<float>(worldX + CameraX); }
 float FloorY(int32_t y) { return static_cast<float>(y + ScreenShake + kFloorOffset); }
-
-// Frames that show an enemy half see-through (muzzle smoke and the like),
-// by the kind's own frame before any look offset.
-bool EnemyFrameIsHalfAlpha(int32_t kind, int32_t frame) {
-    switch (kind) {
-        case 0: return frame == 6;
-        case 1: return frame == 10 || frame == 21;
-        case 4: return frame == 5 || frame == 7;
-        case 6: return frame == 11 || frame == 23;
-        case 11: return frame == 13 || frame == 27;
-        default: return false;
-    }
-}
-
-// A corpse lies where the enemy fell: its key is its y less the kind's base.
-int32_t CorpseDepthKey(int32_t slot) {
-    int32_t base;
-    switch (CorpseKind[slot]) {
-        case 17: base = 190; break;
-        case 11: base = 255; break;
-        case 6: base = 265; break;
-        case 1: base = 268; break;
-        default: base = 281; break;
-    }
-    return CorpseY[slot] - base;
-}
 
 // The value each pickup, prop or bullet is drawn at. Near the band's far edge
 // an item could match both its own key and the far catch-all, and near the
@@ -78,14 +81,6 @@ int32_t BulletDrawValue(int32_t slot) {
     if (line < kFirstKey + 394) return kFarCatchKey + 394;
     if (line > kLastKey + 394) return kNearCatchKey + 394;
     return line;
-}
-
-// CollectablesImage frame of a pickup kind; -1 for kinds never drawn on the
-// street (4 and 5).
-int32_t PickupFrame(int32_t kind) {
-    static constexpr int32_t kFrameByKind[10] = {0, 1, 2, 3, -1, -1, 4, 5, 6, 7};
-    if (kind < 0 || kind > 9) return -1;
-    return kFrameByKind[kind];
 }
 
 // The street band's members of one frame, grouped by depth key: per table,

@@ -20,6 +20,15 @@ void DrawFrame();
 // -151 (above it) or, bullets only, at key 91 (below it).
 void DrawActorsByDepth();
 
+// Frames that show an enemy half see-through (muzzle smoke and the like),
+// by the kind's own frame before any look offset.
+bool EnemyFrameIsHalfAlpha(int32_t kind, int32_t frame);
+// A corpse lies where the enemy fell: its key is its y less the kind's base.
+int32_t CorpseDepthKey(int32_t slot);
+// CollectablesImage frame of a pickup kind; -1 for kinds never drawn on the
+// street (4 and 5).
+int32_t PickupFrame(int32_t kind);
+
 // One table's members at one key. Corpses take the key itself; pickups and
 // props take key + 271, bullets key + 394 (the numbers their y is compared with).
 void DrawCorpsesAtDepth(int32_t key);

@@ -29,32 +29,12 @@ namespace {
 
 // ---------------------------------------------------------------- the plain walk
 // The street band drawn the obvious way: every key from -161 to 110, and at
-// each key every slot of every table tested.
+// each key every slot of every table tested. It takes the game's own lookups
+// (half-alpha frames, corpse keys, pickup frames): the walk is what is compared.
 namespace plain {
 
 float ScreenX(int32_t worldX) { return static_cast<float>(worldX + CameraX); }
 float FloorY(int32_t y) { return static_cast<float>(y + ScreenShake + 74); }
-
-bool HalfAlpha(int32_t kind, int32_t frame) {
-    switch (kind) {
-        case 0: return frame == 6;
-        case 1: return frame == 10 || frame == 21;
-        case 4: return frame == 5 || frame == 7;
-        case 6: return frame == 11 || frame == 23;
-        case 11: return frame == 13 || frame == 27;
-        default: return false;
-    }
-}
-
-int32_t CorpseKey(int32_t slot) {
-    switch (CorpseKind[slot]) {
-        case 17: return CorpseY[slot] - 190;
-        case 11: return CorpseY[slot] - 255;
-        case 6: return CorpseY[slot] - 265;
-        case 1: return CorpseY[slot] - 268;
-        default: return CorpseY[slot] - 281;
-    }
-}
 
 void Enemies(int32_t key) {
     for (int32_t slot = 0; slot < EnemySlots; ++slot) {
@@ -66,7 +46,7 @@ void Enemies(int32_t key) {
             DrawImageFrame(EnemyImages[0], ScreenX(EnemyX[slot]), FloorY(y + 4), 7);
         }
         SetBlendMode(BlendAlpha);
-        SetDrawAlpha(HalfAlpha(kind, frame) ? 0.5f : 1.0f);
+        SetDrawAlpha(EnemyFrameIsHalfAlpha(kind, frame) ? 0.5f : 1.0f);
         const int32_t look = kind == 1 ? StreetGunmanLook(slot) : 0;
         DrawImageFrame(EnemyImages[kind], ScreenX(EnemyX[slot]), FloorY(y), frame + look);
     }
@@ -76,22 +56,22 @@ void Corpses(int32_t key) {
     SetDrawColour(150, 150, 150);
     for (int32_t slot = 0; slot < CorpseSlots; ++slot) {
         const int32_t kind = CorpseKind[slot];
-        if (kind < 0 || kind >= EnemyImageCount || CorpseKey(slot) != key) continue;
+        if (kind < 0 || kind >= EnemyImageCount || CorpseDepthKey(slot) != key) continue;
         DrawImageFrame(EnemyImages[kind], ScreenX(CorpseX[slot]), FloorY(CorpseY[slot]), CorpseFrame[slot]);
     }
     SetDrawColour(255, 255, 255);
 }
 
 void Pickups(int32_t value) {
-    static constexpr int32_t kFrame[10] = {0, 1, 2, 3, -1, -1, 4, 5, 6, 7};
     SetClipRect(0, 0, 640, 480);
     for (int32_t slot = 0; slot < PickupSlots; ++slot) {
         const int32_t kind = PickupKind[slot];
         if (kind < 0) continue;
         if ((PickupY[slot] < 118 ? 120 : PickupY[slot] - 8) != value) continue;
         const int32_t sx = PickupX[slot] + CameraX;
-        if (sx <= -30 || sx >= 690 || kind > 9 || kFrame[kind] < 0) continue;
-        DrawImageFrame(CollectablesImage, static_cast<float>(sx), FloorY(PickupY[slot]), kFrame[kind]);
+        const int32_t frame = PickupFrame(kind);
+        if (sx <= -30 || sx >= 690 || frame < 0) continue;
+        DrawImageFrame(CollectablesImage, static_cast<float>(sx), FloorY(PickupY[slot]), frame);
     }
     SetClipRect(0, 0, 640, 480);
 }
