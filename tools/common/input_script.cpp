@@ -83,6 +83,13 @@ void InputTimeline::Set(const std::vector<InputEvent>& events) {
     std::stable_sort(clockEvents_.begin(), clockEvents_.end(), byTime);
 }
 
+bool InputTimeline::Load(const std::string& path, std::string* error) {
+    std::vector<InputEvent> events;
+    if (!path.empty() && !ReadInputScript(path, &events, error)) return false;
+    Set(events);
+    return true;
+}
+
 void InputTimeline::ApplyPassEvents(int64_t pass) {
     while (nextPassEvent_ < passEvents_.size() && passEvents_[nextPassEvent_].when <= pass) {
         apply_(passEvents_[nextPassEvent_++]);

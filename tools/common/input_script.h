@@ -38,6 +38,9 @@ public:
     // Takes the events: pass events and clock events, each in time order
     // (file order within one time).
     void Set(const std::vector<InputEvent>& events);
+    // Reads a timeline file and takes its events; no file (an empty path)
+    // gives none. False, with the message, when the file cannot be read.
+    bool Load(const std::string& path, std::string* error);
     // Applies every pass event up to and including this pass.
     void ApplyPassEvents(int64_t pass);
     // Applies every clock event due at this many ms into the run.

@@ -228,17 +228,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "headless_runner: %s\n%s", error.c_str(), Usage);
         return 1;
     }
-    if (!g.opt.input.empty()) {
-        std::vector<InputEvent> events;
-        if (!ReadInputScript(g.opt.input, &events, &error)) {
-            std::fprintf(stderr, "headless_runner: %s\n", error.c_str());
-            return 1;
-        }
-        g.timeline.Set(events);
-    }
-    // The data folder becomes the working directory: the output path is taken first.
+    // The data folder becomes the working directory: the paths are taken first.
     if (!g.opt.audio.empty()) g.opt.audio = std::filesystem::absolute(g.opt.audio).string();
-    if (!EnterDataFolder(g.opt.data, &error)) {
+    if (!g.timeline.Load(g.opt.input, &error) || !EnterDataFolder(g.opt.data, &error)) {
         std::fprintf(stderr, "headless_runner: %s\n", error.c_str());
         return 1;
     }

@@ -290,21 +290,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "shots: %s\n%s", error.c_str(), Usage);
         return 1;
     }
-    if (!g.opt.input.empty()) {
-        std::vector<InputEvent> events;
-        if (!ReadInputScript(g.opt.input, &events, &error)) {
-            std::fprintf(stderr, "shots: %s\n", error.c_str());
-            return 1;
-        }
-        g.timeline.Set(events);
-    }
     // Shots are written where the caller asked, before the working folder
     // moves to the data's.
     for (auto* shots : {&g.opt.passShots, &g.opt.msShots, &g.opt.frameShots, &g.opt.titleShots}) {
         for (auto& shot : *shots) shot.second = AbsolutePath(shot.second);
     }
     if (!g.opt.loadingShot.empty()) g.opt.loadingShot = AbsolutePath(g.opt.loadingShot);
-    if (!EnterDataFolder(g.opt.data, &error)) {
+    if (!g.timeline.Load(g.opt.input, &error) || !EnterDataFolder(g.opt.data, &error)) {
         std::fprintf(stderr, "shots: %s\n", error.c_str());
         return 1;
     }
