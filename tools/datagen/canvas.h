@@ -21,6 +21,8 @@ constexpr Rgb kMaskGreen{0, 255, 0};
 constexpr Rgb kMaskBlack{0, 0, 0};
 constexpr Rgb kMaskBlue{0, 0, 255};
 
+constexpr Rgb kWhite{255, 255, 255};
+
 // Colour arithmetic.
 Rgb Mix(Rgb a, Rgb b, double t);
 Rgb Scale(Rgb a, double k);

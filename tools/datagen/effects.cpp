@@ -7,8 +7,6 @@
 namespace dg {
 namespace {
 
-const Rgb kWhite{255, 255, 255};
-
 // Bullet streaks: 16 directions clockwise from up, the same footprint for
 // every kind of round. Drawn pixel by pixel so the footprint is exact.
 void Bullets(Sheet& s, Rng&) {

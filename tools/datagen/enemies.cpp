@@ -475,7 +475,7 @@ void WreckedBike(Layer& L, bool flare) {
     L.Line(26, 55, 48, 46, Hex(0x4A4E56), 3);
     L.Poly({8, 44, 14, 40, 46, 42, 46, 47, 12, 48});
     L.StrokeKeep(o, 1.6);
-    L.FillGradient(0, 40, 0, 48, Mix(chrome, Rgb{255, 255, 255}, 0.4), Scale(chrome, 0.45));
+    L.FillGradient(0, 40, 0, 48, Mix(chrome, kWhite, 0.4), Scale(chrome, 0.45));
     L.Ellipse(9, 44, 2.5, 3.5);
     L.Fill(dark);
     // Engine block with its cooling fins, frame rails, the dented tank.
@@ -530,7 +530,7 @@ void WreckedBike(Layer& L, bool flare) {
     L.StrokeKeep(Scale(flameB, 0.7), 1.2);
     L.FillGradient(0, 18, 0, 39, flameB, Scale(flameB, 0.8));
     L.Poly({48, 39, 50, 31, 53, 34, 56, 25, 58, 34, 61, 30, 62, 39});
-    L.FillGradient(0, 25, 0, 39, Mix(flameA, Rgb{255, 255, 255}, 0.3), flameA);
+    L.FillGradient(0, 25, 0, 39, Mix(flameA, kWhite, 0.3), flameA);
 }
 
 void Biker(Sheet& s, Rng&) {

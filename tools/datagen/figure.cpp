@@ -4,8 +4,6 @@
 
 namespace dg {
 
-static const Rgb kLight{255, 255, 255};
-
 void Limb(Layer& L, double x0, double y0, double x1, double y1, double r0, double r1, Rgb c, Rgb outline) {
     L.Capsule(x0, y0, x1, y1, r0 + 1.0, r1 + 1.0);
     L.Fill(outline);
@@ -16,7 +14,7 @@ void Limb(Layer& L, double x0, double y0, double x1, double y1, double r0, doubl
     if (ny > 0 || (std::fabs(ny) < 1e-6 && nx < 0)) nx = -nx, ny = -ny;  // normal pointing up
     double r = std::max(r0, r1);
     double mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
-    L.FillGradient(mx + nx * r, my + ny * r, mx - nx * r, my - ny * r, Mix(c, kLight, 0.28), Scale(c, 0.62));
+    L.FillGradient(mx + nx * r, my + ny * r, mx - nx * r, my - ny * r, Mix(c, kWhite, 0.28), Scale(c, 0.62));
 }
 
 Joints Solve(const Build& b, const Pose& p) {
@@ -54,7 +52,7 @@ static void Foot(Layer& L, double ax, double ay, double tilt, double len, Rgb c,
     cairo_rotate(L.cr, -tilt);
     L.Poly({-3.5, -3, 2, -3, len - 1, 0.5, len - 1, 3.2, -3.5, 3.2});
     L.StrokeKeep(outline, 2.0);
-    L.FillGradient(0, -3, 0, 3, Mix(c, kLight, 0.25), Scale(c, 0.7));
+    L.FillGradient(0, -3, 0, 3, Mix(c, kWhite, 0.25), Scale(c, 0.7));
     cairo_restore(L.cr);
 }
 
@@ -65,7 +63,7 @@ static void Leg(Layer& L, const Build& b, const Look& look, double hx, double hy
     Limb(L, kx, ky, ax, ay, b.limbR + 0.6, b.limbR, c, look.outline);
     if (look.armour) {
         L.Ellipse(kx, ky, 2.6, 2.6);
-        L.Fill(Mix(c, kLight, 0.35));
+        L.Fill(Mix(c, kWhite, 0.35));
     }
     Foot(L, ax, ay, foot, b.footLen, Scale(look.boots, shade), look.outline);
 }
@@ -78,7 +76,7 @@ static void Arm(Layer& L, const Build& b, const Look& look, const double* s, con
     if (look.armour) {
         L.Ellipse(s[0], s[1], b.limbR + 1.8, b.limbR + 1.6);
         L.StrokeKeep(look.outline, 1.6);
-        L.FillGradient(s[0], s[1] - 4, s[0], s[1] + 4, Mix(c, kLight, 0.45), Scale(c, 0.7));
+        L.FillGradient(s[0], s[1] - 4, s[0], s[1] + 4, Mix(c, kWhite, 0.45), Scale(c, 0.7));
     }
     // Hand (gloved or bare).
     L.Ellipse(h[0], h[1], 2.4, 2.4);
@@ -97,7 +95,7 @@ static void DrawGun(Layer& L, const Look& look, Gun gun, double hx, double hy, d
     case Gun::Pistol:
         L.Poly({-2, -3, 9, -3, 9, 0, 1, 0, 0, 4, -3, 4});
         L.StrokeKeep(o, 1.8);
-        L.FillGradient(0, -3, 0, 4, Mix(g, kLight, 0.3), Scale(g, 0.6));
+        L.FillGradient(0, -3, 0, 4, Mix(g, kWhite, 0.3), Scale(g, 0.6));
         break;
     case Gun::BigPistol:
         // The hero's heavy sidearm: long slide, chunky frame, grip in the hand.
@@ -105,14 +103,14 @@ static void DrawGun(Layer& L, const Look& look, Gun gun, double hx, double hy, d
         L.StrokeKeep(o, 2.0);
         L.FillGradient(0, -5, 0, 6, Scale(g, 0.9), Scale(g, 0.35));
         L.Rect(-3, -5, 24, 2.2);
-        L.Fill(Mix(g, kLight, 0.45));
+        L.Fill(Mix(g, kWhite, 0.45));
         L.Rect(17, -2.6, 3, 3);
         L.Fill(Scale(g, 0.3));
         break;
     case Gun::Rifle:
         L.Poly({-12, -2, -4, -3, 24, -3, 24, -0.5, 4, 0, 1, 4, -2, 4, -4, 1, -12, 3});
         L.StrokeKeep(o, 1.8);
-        L.FillGradient(0, -3, 0, 4, Mix(g, kLight, 0.3), Scale(g, 0.55));
+        L.FillGradient(0, -3, 0, 4, Mix(g, kWhite, 0.3), Scale(g, 0.55));
         L.Rect(2, -5.5, 8, 2);  // scope
         L.FillKeep(Scale(g, 0.5));
         L.Stroke(o, 1.0);
@@ -168,13 +166,13 @@ static void Trunk(Layer& L, const Build& b, const Look& look, const Joints& j, c
     };
     path();
     L.StrokeKeep(look.outline, 2.4);
-    L.FillGradient(x0 + nx * hw, y0 + ny * hw - 10, x0 - nx * hw, y0 - ny * hw + 4, Mix(look.torso, kLight, 0.3),
+    L.FillGradient(x0 + nx * hw, y0 + ny * hw - 10, x0 - nx * hw, y0 - ny * hw + 4, Mix(look.torso, kWhite, 0.3),
                    Scale(look.torso, 0.6));
     if (look.armour) {
         // Chest plate and a waist line.
         double cx = x1 - ux * 6 + nx * 2, cy = y1 - uy * 6 + ny * 2;
         L.Ellipse(cx, cy, cw * 0.75, 4.5);
-        L.FillGradient(cx, cy - 4, cx, cy + 4, Mix(look.torso, kLight, 0.55), Scale(look.torso, 0.85));
+        L.FillGradient(cx, cy - 4, cx, cy + 4, Mix(look.torso, kWhite, 0.55), Scale(look.torso, 0.85));
         L.Line(x0 - nx * hw + ux * 6, y0 - ny * hw + uy * 6, x0 + nx * hw + ux * 6, y0 + ny * hw + uy * 6,
                Scale(look.torso, 0.5), 1.2);
         L.Ellipse(cx + nx * 4, cy - 1, 1.3, 1.3);
@@ -182,7 +180,7 @@ static void Trunk(Layer& L, const Build& b, const Look& look, const Joints& j, c
     } else {
         // Jacket seam and collar.
         L.Line(x1 + nx * 2, y1 + ny * 2, x0 + nx * 3 + ux * 2, y0 + ny * 3 + uy * 2, Scale(look.torso, 0.55), 1.0);
-        L.Line(x1 - nx * 3, y1 - ny * 3, x1 + nx * 4, y1 + ny * 4, Mix(look.torso, kLight, 0.2), 2.0);
+        L.Line(x1 - nx * 3, y1 - ny * 3, x1 + nx * 4, y1 + ny * 4, Mix(look.torso, kWhite, 0.2), 2.0);
     }
     if (look.head == Look::PeakedCap) {
         // Cross strap over the chest, buttons, an epaulette on the shoulder.
@@ -214,10 +212,10 @@ static void CoatSkirt(Layer& L, const Build& b, const Look& look, const Joints& 
     L.Poly({wx - nx * hw, wy - ny * hw, wx + nx * hw, wy + ny * hw, frontX, hemY - 2, (backX + frontX) / 2, hemY + 1,
             backX, hemY});
     L.StrokeKeep(look.outline, 2.2);
-    L.FillGradient(wx, wy, wx, hemY, Mix(look.torso, Rgb{255, 255, 255}, 0.18), Scale(look.torso, 0.6));
+    L.FillGradient(wx, wy, wx, hemY, Mix(look.torso, kWhite, 0.18), Scale(look.torso, 0.6));
     // The split at the back and a fold down the front.
     L.Line(j.hipX, j.hipY + 2, (backX + frontX) / 2, hemY, Scale(look.torso, 0.45), 1.2);
-    L.Line(wx + nx * (hw - 3), wy + ny * (hw - 3), frontX - 3, hemY - 3, Mix(look.torso, Rgb{255, 255, 255}, 0.18), 1.0);
+    L.Line(wx + nx * (hw - 3), wy + ny * (hw - 3), frontX - 3, hemY - 3, Mix(look.torso, kWhite, 0.18), 1.0);
 }
 
 static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, const Pose& p) {
@@ -234,7 +232,7 @@ static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, co
     switch (look.head) {
     case Look::Bare:
     case Look::Cap: {
-        L.FillGradient(-r, -r, r, r, Mix(look.skin, kLight, 0.2), Scale(look.skin, 0.72));
+        L.FillGradient(-r, -r, r, r, Mix(look.skin, kWhite, 0.2), Scale(look.skin, 0.72));
         // Hair over the crown and the back of the head.
         cairo_save(L.cr);
         skull();
@@ -254,7 +252,7 @@ static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, co
         break;
     }
     case Look::Visor: {
-        L.FillGradient(-r, -r, r, r, Mix(look.helmet, kLight, 0.35), Scale(look.helmet, 0.55));
+        L.FillGradient(-r, -r, r, r, Mix(look.helmet, kWhite, 0.35), Scale(look.helmet, 0.55));
         cairo_save(L.cr);
         skull();
         cairo_clip(L.cr);
@@ -274,12 +272,12 @@ static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, co
         L.Fill(Hex(0x10141C));
         L.Line(r * 0.05, -r * 0.14, r * 1.0, -r * 0.14, look.accent, 1.0);
         // Helmet ridge.
-        L.Line(-r * 0.8, -r * 0.55, r * 0.2, -r * 0.9, Mix(look.helmet, kLight, 0.6), 1.2);
+        L.Line(-r * 0.8, -r * 0.55, r * 0.2, -r * 0.9, Mix(look.helmet, kWhite, 0.6), 1.2);
         cairo_restore(L.cr);
         break;
     }
     case Look::Balaclava: {
-        L.FillGradient(-r, -r, r, r, Mix(look.hair, kLight, 0.15), Scale(look.hair, 0.7));
+        L.FillGradient(-r, -r, r, r, Mix(look.hair, kWhite, 0.15), Scale(look.hair, 0.7));
         L.Rect(r * 0.05, -r * 0.35, r * 0.85, r * 0.38);
         L.Fill(look.skin);
         L.Rect(r * 0.45, -r * 0.3, 1.4, 1.4);
@@ -288,7 +286,7 @@ static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, co
     }
     case Look::PeakedCap: {
         // A stern face under a peaked cap, dark goggles glinting.
-        L.FillGradient(-r, -r, r, r, Mix(look.skin, kLight, 0.1), Scale(look.skin, 0.62));
+        L.FillGradient(-r, -r, r, r, Mix(look.skin, kWhite, 0.1), Scale(look.skin, 0.62));
         cairo_save(L.cr);
         skull();
         cairo_clip(L.cr);
@@ -302,7 +300,7 @@ static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, co
         // Cap: a tall crown tipping forward, the band, the peak over the eyes.
         L.Poly({-r * 1.05, -r * 0.35, -r * 1.15, -r * 1.2, r * 0.2, -r * 1.55, r * 1.2, -r * 1.15, r * 1.0, -r * 0.35});
         L.StrokeKeep(o, 1.8);
-        L.FillGradient(0, -r * 1.55, 0, -r * 0.35, Mix(look.helmet, kLight, 0.25), Scale(look.helmet, 0.7));
+        L.FillGradient(0, -r * 1.55, 0, -r * 0.35, Mix(look.helmet, kWhite, 0.25), Scale(look.helmet, 0.7));
         L.Rect(-r * 1.05, -r * 0.62, r * 2.05, r * 0.3);
         L.Fill(look.trim);
         L.Poly({r * 0.3, -r * 0.42, r * 1.75, -r * 0.2, r * 1.6, -r * 0.02, r * 0.3, -r * 0.22});  // peak
@@ -314,7 +312,7 @@ static void Head(Layer& L, const Build& b, const Look& look, const Joints& j, co
     }
     case Look::RedVisor:
     case Look::BikeHelmet: {
-        L.FillGradient(-r, -r, r, r, Mix(look.helmet, kLight, 0.3), Scale(look.helmet, 0.5));
+        L.FillGradient(-r, -r, r, r, Mix(look.helmet, kWhite, 0.3), Scale(look.helmet, 0.5));
         cairo_save(L.cr);
         skull();
         cairo_clip(L.cr);
@@ -358,7 +356,7 @@ void DrawFigure(Layer& L, const Build& b, const Look& lookIn, const Pose& p, uns
         // Pelvis block joining the legs.
         L.Ellipse(j.hipX, j.hipY + 2, b.hipW + 0.5, 4.5);
         L.StrokeKeep(look.outline, 2.0);
-        L.FillGradient(j.hipX, j.hipY - 2, j.hipX, j.hipY + 6, Mix(look.legs, kLight, 0.2), Scale(look.legs, 0.7));
+        L.FillGradient(j.hipX, j.hipY - 2, j.hipX, j.hipY + 6, Mix(look.legs, kWhite, 0.2), Scale(look.legs, 0.7));
         if (look.coat && (parts & kUpper)) CoatSkirt(L, b, look, j, p);
     }
     if (parts & kUpper) {

@@ -283,10 +283,10 @@ void KneelLegs(Layer& L) {
     Limb(L, 23, 2, 34, 6, 4.8, 4.0, near, o);
     Limb(L, 34, 6, 33, 22, 4.0, 3.4, near, o);
     L.Ellipse(34, 6, 2.6, 2.6);
-    L.Fill(Mix(near, Rgb{255, 255, 255}, 0.35));
+    L.Fill(Mix(near, kWhite, 0.35));
     L.Poly({29, 21, 35, 21, 39, 24, 39, 27, 29, 27});
     L.StrokeKeep(o, 2.0);
-    L.FillGradient(0, 21, 0, 27, Mix(look.boots, Rgb{255, 255, 255}, 0.25), Scale(look.boots, 0.7));
+    L.FillGradient(0, 21, 0, 27, Mix(look.boots, kWhite, 0.25), Scale(look.boots, 0.7));
     L.Ellipse(20, 2, 9, 4.5);
     L.StrokeKeep(o, 2.0);
     L.Fill(Scale(look.legs, 0.8));
@@ -468,7 +468,7 @@ void HeadIcon(Sheet& s, bool bare) {
         }
         // The glint sweeps across over the loop.
         double gx = -6 + c * 12.0 / 7.0;
-        L.Line(gx, -6, gx - 2, 6, Rgb{255, 255, 255}, 1.2, 0.8);
+        L.Line(gx, -6, gx - 2, 6, kWhite, 1.2, 0.8);
         L.StampHard(s, s.CellX(c), s.CellY(c));
     }
 }

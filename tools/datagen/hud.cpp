@@ -9,8 +9,6 @@
 namespace dg {
 namespace {
 
-const Rgb kWhite{255, 255, 255};
-
 // Expands a 5 x 7 glyph into a cell with the given column widths and row heights.
 template <int W, int H>
 void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh)[7], Rgb top, Rgb bottom,

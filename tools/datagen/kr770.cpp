@@ -12,7 +12,6 @@ const Rgb kOut = Hex(0x0A0C10);
 const Rgb kHull = Hex(0x6E7A70);    // olive-grey armour
 const Rgb kHullDark = Hex(0x3A423C);
 const Rgb kMetal = Hex(0x8A929C);
-const Rgb kWhite{255, 255, 255};
 
 void Plate(Layer& L, std::initializer_list<double> xy, Rgb c, double y0, double y1) {
     L.Poly(xy);

@@ -8,7 +8,6 @@ namespace dg {
 namespace {
 
 const Rgb kOut = Hex(0x0C0C10);
-const Rgb kWhite{255, 255, 255};
 
 // A box seen slightly from above: front face and a top strip.
 void Box(Layer& L, double x, double y, double w, double h, double top, Rgb c) {

@@ -7,7 +7,6 @@
 namespace dg {
 
 static const Rgb kOut = Hex(0x0A0A0E);
-static const Rgb kWhite{255, 255, 255};
 
 bool InSpans(const std::vector<Span>& spans, double x) {
     for (const Span& s : spans)
@@ -96,7 +95,7 @@ void Facade(Layer& L, double x0, double x1, double top, Rgb wall, Rgb trim, Rng&
             }
             L.Line(x + 11, y, x + 11, y + 32, Scale(trim, 0.5), 1.5);
             L.Rect(x - 2, y + 32, 26, 3);
-            L.Fill(Mix(trim, Rgb{255, 255, 255}, 0.15));
+            L.Fill(Mix(trim, kWhite, 0.15));
             if (r.Chance(0.08)) {
                 L.Rect(x + 3, y + 35, 16, 9);
                 L.StrokeKeep(Hex(0x0A0A0E), 1.2);

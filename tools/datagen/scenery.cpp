@@ -9,7 +9,6 @@ namespace dg {
 namespace {
 
 const Rgb kOut = Hex(0x0C0C10);
-const Rgb kWhite{255, 255, 255};
 
 void Shade(Layer& L, double x0, double x1, Rgb c) { L.FillGradient(x0, 0, x1, 0, Mix(c, kWhite, 0.25), Scale(c, 0.5)); }
 void ShadeV(Layer& L, double y0, double y1, Rgb c) { L.FillGradient(0, y0, 0, y1, Mix(c, kWhite, 0.25), Scale(c, 0.5)); }

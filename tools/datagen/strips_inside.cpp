@@ -290,9 +290,9 @@ void ElevatorStrip(Sheet& s, Rng& r) {
 // A raised wooden panel: lit top and left bevel, shadowed bottom and right.
 void WoodPanel(Layer& L, double x, double y, double w, double h, Rgb wood) {
     L.Rect(x, y, w, h);
-    L.FillGradient(x, y, x + w, y + h, Mix(wood, Rgb{255, 255, 255}, 0.08), Scale(wood, 0.8));
-    L.Line(x, y, x + w, y, Mix(wood, Rgb{255, 255, 255}, 0.3), 1.5);
-    L.Line(x, y, x, y + h, Mix(wood, Rgb{255, 255, 255}, 0.2), 1.5);
+    L.FillGradient(x, y, x + w, y + h, Mix(wood, kWhite, 0.08), Scale(wood, 0.8));
+    L.Line(x, y, x + w, y, Mix(wood, kWhite, 0.3), 1.5);
+    L.Line(x, y, x, y + h, Mix(wood, kWhite, 0.2), 1.5);
     L.Line(x, y + h, x + w, y + h, Scale(wood, 0.45), 1.5);
     L.Line(x + w, y, x + w, y + h, Scale(wood, 0.45), 1.5);
 }
@@ -440,7 +440,7 @@ void Heap(Layer& L, double x, double h, Rgb c, Rng& r) {
     double w = h * r.Range(1.2, 2.0);
     L.Poly({x - w, 237, x - w * 0.4, 237 - h * 0.8, x - w * 0.1, 237 - h, x + w * 0.3, 237 - h * 0.85, x + w, 237});
     L.StrokeKeep(kOut, 1.5);
-    L.FillGradient(0, 237 - h, 0, 237, Mix(c, Rgb{255, 255, 255}, 0.12), Scale(c, 0.55));
+    L.FillGradient(0, 237 - h, 0, 237, Mix(c, kWhite, 0.12), Scale(c, 0.55));
     static const uint32_t scrap[6] = {0x6A2A20, 0x2A4A6A, 0x5A5A5E, 0x6A5A2A, 0x3A4A3A, 0x7A6A5A};
     for (int k = 0; k < h / 5; ++k) {
         // Pieces higher up the heap lie within its outline.
@@ -455,7 +455,7 @@ void Heap(Layer& L, double x, double h, Rgb c, Rng& r) {
             cairo_rotate(L.cr, a);
             L.Rect(-pw / 2, -ph / 2, pw, ph);
             L.StrokeKeep(kOut, 1);
-            L.FillGradient(0, -ph / 2, 0, ph / 2, Mix(col, Rgb{255, 255, 255}, 0.2), Scale(col, 0.6));
+            L.FillGradient(0, -ph / 2, 0, ph / 2, Mix(col, kWhite, 0.2), Scale(col, 0.6));
             cairo_restore(L.cr);
             break;
         }
@@ -468,12 +468,12 @@ void Heap(Layer& L, double x, double h, Rgb c, Rng& r) {
             break;
         case 2:  // a pipe
             L.Line(px - 8, py + r.Range(-3, 3), px + 8, py + r.Range(-3, 3), kOut, 3.4);
-            L.Line(px - 8, py, px + 8, py - 1, Mix(col, Rgb{255, 255, 255}, 0.25), 1.6);
+            L.Line(px - 8, py, px + 8, py - 1, Mix(col, kWhite, 0.25), 1.6);
             break;
         default:  // a drum on its side
             L.Rect(px - 6, py - 4, 12, 8);
             L.StrokeKeep(kOut, 1);
-            L.FillGradient(0, py - 4, 0, py + 4, Mix(col, Rgb{255, 255, 255}, 0.2), Scale(col, 0.55));
+            L.FillGradient(0, py - 4, 0, py + 4, Mix(col, kWhite, 0.2), Scale(col, 0.55));
             L.Line(px - 2, py - 4, px - 2, py + 4, Scale(col, 0.4), 1);
             break;
         }
@@ -488,13 +488,13 @@ void CarStack(Layer& L, double x, int n, Rng& r) {
         const Rgb col = Hex(cars[r.Int(0, 4)]);
         L.Rect(cx, y, 54, 13);
         L.StrokeKeep(kOut, 1.2);
-        L.FillGradient(0, y, 0, y + 13, Mix(col, Rgb{255, 255, 255}, 0.2), Scale(col, 0.55));
+        L.FillGradient(0, y, 0, y + 13, Mix(col, kWhite, 0.2), Scale(col, 0.55));
         L.Rect(cx + 10, y + 2, 30, 4);
         L.Fill(Hex(0x101418));
         L.Ellipse(cx + 8, y + 11, 4, 2.5);
         L.Ellipse(cx + 46, y + 11, 4, 2.5);
         L.Fill(Hex(0x0E0E10));
-        L.Line(cx, y + 0.5, cx + 54, y + 0.5, Mix(col, Rgb{255, 255, 255}, 0.45), 1);
+        L.Line(cx, y + 0.5, cx + 54, y + 0.5, Mix(col, kWhite, 0.45), 1);
         if (r.Chance(0.5)) {  // rust bleeding down
             L.Rect(cx + r.Range(4, 44), y + 5, r.Range(4, 8), 7);
             L.Colour(Hex(0x6A3418), 0.6);

@@ -250,7 +250,7 @@ void NeonSign(Layer& L, const char* word, double x, double y, double px, Rgb neo
     L.Fill(Hex(0x16161C));
     BlockText(L, word, x + 2 * px, y + 2 * px, px);
     L.StrokeKeep(neon, px * 1.6, 0.25);  // the glow around the tubes
-    L.Fill(Mix(neon, Rgb{255, 255, 255}, 0.35));
+    L.Fill(Mix(neon, kWhite, 0.35));
     L.Line(x + w * 0.3, y, x + w * 0.3, y - 8, Hex(0x2A2C30), 2);  // hangers
     L.Line(x + w * 0.7, y, x + w * 0.7, y - 8, Hex(0x2A2C30), 2);
 }
