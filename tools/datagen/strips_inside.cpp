@@ -284,7 +284,6 @@ void ElevatorStrip(Sheet& s, Rng& r) {
     L.Rect(0, kWallFoot, 640, 6);
     L.Fill(Hex(0xD0A020));
     FinishStrip(L, s, r, 0.08);
-    (void)ClearRect;
 }
 
 // A raised wooden panel: lit top and left bevel, shadowed bottom and right.
@@ -503,7 +502,7 @@ void CarStack(Layer& L, double x, int n, Rng& r) {
     }
 }
 
-void TyrePile(Layer& L, double x, Rng& r) {
+void TyrePile(Layer& L, double x) {
     for (int k = 0; k < 9; ++k) {
         const int row = k < 4 ? 0 : k < 7 ? 1 : 2;
         const double tx = x + (k - (row == 0 ? 0 : row == 1 ? 4 : 7)) * 18 + row * 9, ty = 229 - row * 12;
@@ -512,7 +511,6 @@ void TyrePile(Layer& L, double x, Rng& r) {
         L.FillGradient(0, ty - 8, 0, ty + 8, Hex(0x3A3A3E), Hex(0x0E0E10));
         L.Ellipse(tx, ty, 3.5, 3);
         L.Fill(Hex(0x050506));
-        (void)r;
     }
 }
 
@@ -665,7 +663,7 @@ void JunkyardStrip(Sheet& s, Rng& r) {
     const int W = 5400;
     Layer L(W, 480);
     JunkHorizon(L, -40, W + 40, r);
-    for (double x : {260.0, 1980.0, 3300.0, 4700.0}) TyrePile(L, x, r);
+    for (double x : {260.0, 1980.0, 3300.0, 4700.0}) TyrePile(L, x);
     for (double x : {620.0, 2400.0, 4300.0}) Cabin(L, x);
     for (double x : {120.0, 1180.0, 2880.0, 4020.0, 5200.0}) Floodlight(L, x);
     YardSign(L, 900);
@@ -691,7 +689,7 @@ void JunkendStrip(Sheet& s, Rng& r) {
     Layer L(640, 480);
     JunkHorizon(L, -40, 680, r);
     Floodlight(L, 60);
-    TyrePile(L, 250, r);
+    TyrePile(L, 250);
     // A container front between 419 and 584.
     L.Rect(409, 110, 185, 127);
     L.StrokeKeep(kOut, 2);
