@@ -3,41 +3,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "synth.h"
+
 namespace dg {
 namespace {
 
-constexpr double kMeterRate = 44100.0;
-constexpr double kPi = 3.14159265358979323846;
-
-struct Filter {
-    double b0, b1, b2, a1, a2;
-    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-    double Run(double x) {
-        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-        x2 = x1;
-        x1 = x;
-        y2 = y1;
-        y1 = y;
-        return y;
-    }
-};
-
 // The ear weighting: a +4 dB shelf above about 1.7 kHz and a second-order
 // high pass at 38 Hz.
-Filter Shelf() {
+Biquad Shelf() {
     const double gainDb = 3.99984385397, q = 0.7071752369554193, fc = 1681.974450955533;
-    const double a = std::pow(10.0, gainDb / 40.0), w = 2 * kPi * fc / kMeterRate;
+    const double a = std::pow(10.0, gainDb / 40.0), w = kTau * fc / kRate;
     const double c = std::cos(w), alpha = std::sin(w) / (2 * q), sa = 2 * std::sqrt(a) * alpha;
     const double a0 = (a + 1) - (a - 1) * c + sa;
-    return Filter{a * ((a + 1) + (a - 1) * c + sa) / a0, -2 * a * ((a - 1) + (a + 1) * c) / a0,
+    return Biquad{a * ((a + 1) + (a - 1) * c + sa) / a0, -2 * a * ((a - 1) + (a + 1) * c) / a0,
                   a * ((a + 1) + (a - 1) * c - sa) / a0, 2 * ((a - 1) - (a + 1) * c) / a0,
                   ((a + 1) - (a - 1) * c - sa) / a0};
 }
-Filter LowCut() {
-    const double q = 0.5003270373238773, fc = 38.13547087602444;
-    const double w = 2 * kPi * fc / kMeterRate, c = std::cos(w), alpha = std::sin(w) / (2 * q);
-    const double a0 = 1 + alpha;
-    return Filter{(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
+Biquad LowCut() {
+    Biquad f;
+    f.HighPass(38.13547087602444, 0.5003270373238773);
+    return f;
 }
 
 // The weighted power of every frame, summed over the speakers as the mixer
@@ -48,7 +33,7 @@ std::vector<double> WeightedPower(const std::vector<float>& samples, int channel
     const size_t frames = channels > 0 ? samples.size() / channels : 0;
     std::vector<double> power(frames, 0.0);
     for (int ch = 0; ch < channels; ++ch) {
-        Filter shelf = Shelf(), cut = LowCut();
+        Biquad shelf = Shelf(), cut = LowCut();
         const double share = channels == 1 ? 1.0 : 0.5;
         for (size_t i = 0; i < frames; ++i) {
             const double y = cut.Run(shelf.Run(samples[i * channels + ch]));
@@ -66,10 +51,10 @@ double ToDb(double power, double volume) {
 
 double EventLoudness(const std::vector<float>& samples, int channels, double volume) {
     const std::vector<double> power = WeightedPower(samples, channels);
-    const size_t window = static_cast<size_t>(0.4 * kMeterRate);
+    const size_t window = static_cast<size_t>(0.4 * kRate);
     // A window sliding in 10 ms steps; a sound shorter than the window counts
     // as if followed by silence.
-    const size_t step = static_cast<size_t>(0.01 * kMeterRate);
+    const size_t step = static_cast<size_t>(0.01 * kRate);
     std::vector<double> sums(power.size() + 1, 0.0);
     for (size_t i = 0; i < power.size(); ++i) sums[i + 1] = sums[i] + power[i];
     double best = 0.0;
@@ -89,7 +74,7 @@ double LongLoudness(const std::vector<float>& samples, int channels, double volu
 
 double Offset(const std::vector<float>& samples, int channels) {
     const size_t frames = channels > 0 ? samples.size() / channels : 0;
-    const size_t second = static_cast<size_t>(kMeterRate);
+    const size_t second = static_cast<size_t>(kRate);
     double worst = 0.0;
     for (int ch = 0; ch < channels; ++ch) {
         std::vector<double> sums(frames + 1, 0.0);

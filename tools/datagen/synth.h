@@ -5,8 +5,6 @@
 #include <cmath>
 #include <vector>
 
-#include "canvas.h"
-
 namespace dg {
 
 constexpr double kRate = 44100.0;
