@@ -138,12 +138,9 @@ bool DecodeOgg(const std::string& path, Sound& out, std::string* error) {
     // ov_fopen closes the file itself when the stream is not Vorbis.
     if (ov_fopen(path.c_str(), &vf.file) != 0) return Fail(error, path, "not an Ogg Vorbis file");
     vf.open = true;
-    const vorbis_info* info = ov_info(&vf.file, -1);
-    if (!info) return Fail(error, path, "no stream information");
-    const int channels = info->channels;
-    const long rate = info->rate;
-    if (channels != 1 && channels != 2) return Fail(error, path, "not mono or stereo");
-    if (rate < 1000 || rate > 384000) return Fail(error, path, "unusable sample rate");
+    int32_t channels = 0, rate = 0;
+    const char* why = "";
+    if (!ReadFormat(vf.file, channels, rate, &why)) return Fail(error, path, why);
 
     std::vector<int16_t> samples;
     const ogg_int64_t total = ov_pcm_total(&vf.file, -1);
@@ -156,13 +153,10 @@ bool DecodeOgg(const std::string& path, Sound& out, std::string* error) {
         if (got == 0) break;
         if (got == OV_HOLE) continue;  // a gap in the data: carry on after it
         if (got < 0) return Fail(error, path, "corrupt stream");
-        const vorbis_info* linkInfo = ov_info(&vf.file, link);
-        if (!linkInfo || linkInfo->channels != channels || linkInfo->rate != rate)
-            return Fail(error, path, "stream changes format");
         const auto* decoded = reinterpret_cast<const int16_t*>(buffer);
         samples.insert(samples.end(), decoded, decoded + static_cast<size_t>(got) / sizeof(int16_t));
     }
-    out.rate = static_cast<int32_t>(rate);
+    out.rate = rate;
     out.channels = channels;
     out.samples = std::move(samples);
     return true;
