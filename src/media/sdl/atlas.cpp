@@ -99,19 +99,20 @@ GLuint NewTexture(bool filtered, int32_t rows) {
     return texture;
 }
 
-// Where a piece lies in its page's texture, as texture coordinates.
+// Where a piece and its box lie in its page's texture, as texture coordinates.
 void SetCoordinates(Piece& p) {
     const float width = static_cast<float>(g_pageSize);
     const float rows = static_cast<float>(g_pages[p.page].rows);
     p.texture = g_pages[p.page].texture;
-    p.u0 = static_cast<float>(p.slotX + 1) / width;
-    p.u1 = static_cast<float>(p.slotX + 1 + p.w) / width;
-    p.v0 = static_cast<float>(p.slotY + 1) / rows;
-    p.v1 = static_cast<float>(p.slotY + 1 + p.h) / rows;
-    p.boxU0 = static_cast<float>(p.slotX + 1 + p.boxX) / width;
-    p.boxU1 = static_cast<float>(p.slotX + 1 + p.boxX + p.boxW) / width;
-    p.boxV0 = static_cast<float>(p.slotY + 1 + p.boxY) / rows;
-    p.boxV1 = static_cast<float>(p.slotY + 1 + p.boxY + p.boxH) / rows;
+    auto place = [&](FramePart& part) {
+        const int32_t u = p.slotX + 1 + (part.x - p.x), v = p.slotY + 1 + (part.y - p.y);
+        part.u0 = static_cast<float>(u) / width;
+        part.u1 = static_cast<float>(u + part.w) / width;
+        part.v0 = static_cast<float>(v) / rows;
+        part.v1 = static_cast<float>(v + part.h) / rows;
+    };
+    place(p);
+    place(p.box);
 }
 
 // Gives the page's texture at least `rows` rows (a power of two), keeping
@@ -218,16 +219,10 @@ void Upload(ImagePieces& t, const media::Image& img) {
         for (int32_t i = t.firstPiece[f]; i < t.firstPiece[f + 1]; ++i) {
             Piece& p = t.pieces[i];
             UploadPiece(img, pixels, p, buffer);
-            // The opaque box, within the piece.
+            // The frame's opaque box, within the piece.
             const int32_t left = std::max(box.x, p.x), right = std::min(box.x + box.w, p.x + p.w);
             const int32_t top = std::max(box.y, p.y), bottom = std::min(box.y + box.h, p.y + p.h);
-            p.boxX = p.boxY = p.boxW = p.boxH = 0;
-            if (left < right && top < bottom) {
-                p.boxX = left - p.x;
-                p.boxY = top - p.y;
-                p.boxW = right - left;
-                p.boxH = bottom - top;
-            }
+            p.box = left < right && top < bottom ? FramePart{left, top, right - left, bottom - top} : FramePart{};
             SetCoordinates(p);
         }
     }

@@ -145,19 +145,9 @@ void FrameAt(const ImagePieces& t, const media::Image& img, int32_t frame, const
     const bool boxOnly = onGrid && blend != BlendSolid && blend != BlendShade;
     for (int32_t i = t.firstPiece[frame]; i < t.firstPiece[frame + 1]; ++i) {
         const Piece& p = t.pieces[i];
-        int32_t x = p.x, y = p.y, w = p.w, h = p.h;
-        float u0 = p.u0, v0 = p.v0, u1 = p.u1, v1 = p.v1;
-        if (boxOnly) {
-            if (p.boxW == 0) continue;
-            x += p.boxX;
-            y += p.boxY;
-            w = p.boxW;
-            h = p.boxH;
-            u0 = p.boxU0;
-            v0 = p.boxV0;
-            u1 = p.boxU1;
-            v1 = p.boxV1;
-        }
+        const FramePart& part = boxOnly ? p.box : p;
+        if (part.w == 0) continue;
+        const int32_t x = part.x, y = part.y, w = part.w, h = part.h;
         const float x0 = static_cast<float>(left + x), y0 = static_cast<float>(top + y);
         const float x1 = static_cast<float>(left + x + w), y1 = static_cast<float>(top + y + h);
         const float xy[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
@@ -178,7 +168,7 @@ void FrameAt(const ImagePieces& t, const media::Image& img, int32_t frame, const
             grid.pageWidth = PageWidth();
             grid.pageRows = PageRows(p.page);
         }
-        Quad(p.texture, s, xy, u0, v0, u1, v1, c, grid);
+        Quad(p.texture, s, xy, part.u0, part.v0, part.u1, part.v1, c, grid);
     }
 }
 

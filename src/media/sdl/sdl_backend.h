@@ -57,15 +57,17 @@ struct FramebufferFunctions {
 const FramebufferFunctions& Fbo();
 
 // ---- image pixels on the card (atlas.cpp)
-// One piece of a frame (the whole frame unless it is larger than a page),
-// with where it lies in its page, and the box of its opaque pixels (within
-// the piece; empty when it has none).
-struct Piece {
-    int32_t x = 0, y = 0, w = 0, h = 0;  // the part of the frame it holds
-    GLuint texture = 0;
+// A part of a frame, and where it lies in its page as texture coordinates.
+struct FramePart {
+    int32_t x = 0, y = 0, w = 0, h = 0;  // within the frame
     float u0 = 0, v0 = 0, u1 = 0, v1 = 0;
-    int32_t boxX = 0, boxY = 0, boxW = 0, boxH = 0;
-    float boxU0 = 0, boxV0 = 0, boxU1 = 0, boxV1 = 0;
+};
+// One piece of a frame (the whole frame unless it is larger than a page),
+// with where it lies in its page, and the box of its opaque pixels within
+// it (w 0 when it has none).
+struct Piece : FramePart {
+    FramePart box;
+    GLuint texture = 0;
     int32_t page = 0, shelf = 0, slotX = 0, slotY = 0;
 };
 struct ImagePieces {
