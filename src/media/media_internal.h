@@ -98,12 +98,12 @@ struct Image {
 
 Image* FindImage(int32_t handle);
 // nullptr unless the handle is an image and the frame is within it.
-const Image* FindImageFrame(int32_t handle, int32_t frame);
+Image* FindImageFrame(int32_t handle, int32_t frame);
 // The image with its pixels on the CPU, read back from the graphics card
 // when the backend had dropped them (developer tools and tests); nullptr for
 // an inert handle.
 Image* ImageWithPixels(int32_t handle);
-// Provided by each backend: puts the pixels of an image whose CPU copy was
+// Provided by each backend: puts the RGBA of an image whose CPU copy was
 // dropped back into it; false when it cannot.
 bool BackendRestorePixels(int32_t handle, Image& image);
 // Provided by each backend: whether pictures loaded from files are kept in

@@ -42,8 +42,8 @@ Image* FindImage(int32_t handle) {
     return it == g_images.end() ? nullptr : it->second.get();
 }
 
-const Image* FindImageFrame(int32_t handle, int32_t frame) {
-    const Image* image = FindImage(handle);
+Image* FindImageFrame(int32_t handle, int32_t frame) {
+    Image* image = FindImage(handle);
     if (!image || frame < 0 || frame >= image->frameCount) return nullptr;
     return image;
 }
@@ -59,16 +59,16 @@ bool ReleaseImage(int32_t handle) { return g_images.erase(handle) > 0; }
 Image* ImageWithPixels(int32_t handle) {
     Image* image = FindImage(handle);
     if (!image || image->HasPixels() || image->FramePixels() == 0) return image;
-    if (!image->HasPackedPixels()) return BackendRestorePixels(handle, *image) ? image : nullptr;
-    const size_t pixels = image->FramePixels();
-    image->rgba.resize(pixels * 4 * image->frameCount);
-    image->opaque.resize(pixels * image->frameCount);
-    for (int32_t f = 0; f < image->frameCount; ++f) {
-        UnpackFrame(*image, f, image->FrameRgba(f));
-        for (size_t i = 0; i < pixels; ++i) image->opaque[pixels * f + i] = image->FrameRgba(f)[4 * i + 3] ? 1 : 0;
+    if (image->HasPackedPixels()) {
+        image->rgba.resize(image->FramePixels() * 4 * image->frameCount);
+        for (int32_t f = 0; f < image->frameCount; ++f) UnpackFrame(*image, f, image->FrameRgba(f));
+        RawBytes().swap(image->packedRgb);
+        std::vector<uint32_t>().swap(image->packedStart);
+    } else if (!BackendRestorePixels(handle, *image)) {
+        return nullptr;
     }
-    RawBytes().swap(image->packedRgb);
-    std::vector<uint32_t>().swap(image->packedStart);
+    image->opaque.resize(image->rgba.size() / 4);
+    for (size_t i = 0; i < image->opaque.size(); ++i) image->opaque[i] = image->rgba[4 * i + 3] != 0 ? 1 : 0;
     return image;
 }
 
@@ -372,9 +372,7 @@ int32_t CreateBlankImage(int32_t width, int32_t height, int32_t frames, int32_t 
     image->flags = ResolveImageFlags(flags);
     image->rgba.assign(image->FramePixels() * 4 * frames, 0);
     image->opaque.assign(image->FramePixels() * frames, 0);
-    image->maskWords = (width + 63) / 64 + 1;
-    image->maskBits.assign(static_cast<size_t>(image->maskWords) * height * frames, 0);
-    image->boxes.assign(frames, Box{});
+    SizeMasks(*image);
     return RegisterImage(std::move(image));
 }
 

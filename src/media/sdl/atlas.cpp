@@ -307,12 +307,12 @@ void ForgetImage(int32_t handle) {
     }
 }
 
+// Reads an uploaded image's RGBA back from its pages; false when it has none.
 bool ReadBackPixels(int32_t handle, media::Image& img) {
     auto it = g_images.find(handle);
     if (it == g_images.end() || !it->second.placed || !DisplayIsOpen()) return false;
     const ImagePieces& t = it->second;
     img.rgba.resize(img.FramePixels() * 4 * img.frameCount);
-    img.opaque.resize(img.FramePixels() * img.frameCount);
     std::vector<std::vector<uint8_t>> pages(g_pages.size());
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     for (int32_t f = 0; f < img.frameCount; ++f) {
@@ -331,19 +331,12 @@ bool ReadBackPixels(int32_t handle, media::Image& img) {
             }
         }
     }
-    for (size_t i = 0; i < img.opaque.size(); ++i) img.opaque[i] = img.rgba[4 * i + 3] != 0 ? 1 : 0;
     ForgetAppliedState();
     return true;
 }
 
 float PageWidth() { return static_cast<float>(g_pageSize); }
 float PageRows(int32_t page) { return static_cast<float>(g_pages[page].rows); }
-
-int64_t AtlasBytes() {
-    int64_t bytes = 0;
-    for (const Page& page : g_pages) bytes += static_cast<int64_t>(g_pageSize) * page.rows * 4;
-    return bytes;
-}
 
 }  // namespace sdlmedia
 

@@ -322,10 +322,9 @@ void PresentFrame(int32_t sync) {
 }
 
 void GrabScreenToImage(int32_t image, int32_t x, int32_t y, int32_t frame) {
-    media::Image* img = media::FindImage(image);
-    if (!img || frame < 0 || frame >= img->frameCount) return;
+    if (!media::FindImageFrame(image, frame)) return;
     // The other frames go back to the card with this one.
-    img = media::ImageWithPixels(image);
+    media::Image* img = media::ImageWithPixels(image);
     if (!img) return;
     const sdlmedia::Display& d = g_display;
     const int32_t fw = img->frameWidth;

@@ -315,8 +315,8 @@ void SetHiddenPixelSkipping(bool on) {
 }  // namespace media
 
 void DrawImageFrame(int32_t image, float x, float y, int32_t frame) {
-    media::Image* img = media::FindImage(image);
-    if (!img || frame < 0 || frame >= img->frameCount || !sdlmedia::DisplayIsOpen()) return;
+    media::Image* img = media::FindImageFrame(image, frame);
+    if (!img || !sdlmedia::DisplayIsOpen()) return;
     const sdlmedia::ImagePieces& t = sdlmedia::PiecesOf(image, *img);
     const media::DrawState& s = media::CurrentDrawState();
     const sdlmedia::Colour c = sdlmedia::StateColour(s);
@@ -347,8 +347,8 @@ void DrawImageFrame(int32_t image, float x, float y, int32_t frame) {
 }
 
 void TileImageFrame(int32_t image, float x, float y, int32_t frame) {
-    media::Image* img = media::FindImage(image);
-    if (!img || frame < 0 || frame >= img->frameCount || !sdlmedia::DisplayIsOpen()) return;
+    media::Image* img = media::FindImageFrame(image, frame);
+    if (!img || !sdlmedia::DisplayIsOpen()) return;
     const media::DrawState& s = media::CurrentDrawState();
     if (s.clipWidth <= 0 || s.clipHeight <= 0) return;
     const sdlmedia::ImagePieces& t = sdlmedia::PiecesOf(image, *img);

@@ -86,10 +86,6 @@ void ForgetImage(int32_t handle);
 // The width of every page and the rows of one so far, for texture coordinates.
 float PageWidth();
 float PageRows(int32_t page);
-// Reads an uploaded image's pixels back from its pages; false when it has none.
-bool ReadBackPixels(int32_t handle, media::Image& img);
-// How many bytes the pages take (for benchmarks).
-int64_t AtlasBytes();
 
 // ---- quads waiting to be drawn (renderer.cpp, occlusion.cpp)
 struct Vertex {
