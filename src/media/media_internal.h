@@ -215,6 +215,11 @@ struct FrameSpan {
     const int16_t* data = nullptr;
     int64_t first = 0;
     int64_t end = 0;
+    // Whether it holds the frame at `index` and the one after it (or the
+    // sound, `length` frames, ends there).
+    bool Holds(int64_t index, int64_t length) const {
+        return index >= first && (index + 1 < end || (index < end && end >= length));
+    }
 };
 
 // One playback's way through a streamed sound.

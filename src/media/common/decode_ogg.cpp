@@ -249,8 +249,7 @@ OggCursor::~OggCursor() { decoder_->Close(); }
 FrameSpan OggCursor::From(int64_t index, int64_t length) {
     Decoder& d = *decoder_;
     const int64_t channels = d.stream->channels;
-    const bool ready = index >= d.first && index < d.end && (index + 1 < d.end || d.end >= length);
-    if (!ready) {
+    if (!FrameSpan{d.window.data(), d.first, d.end}.Holds(index, length)) {
         if (index < d.first || index > d.end) {
             d.MoveTo(index);
         } else {

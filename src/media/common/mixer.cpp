@@ -158,12 +158,6 @@ inline float SampleAt(const Sound& s, const FrameSpan& span, int64_t index, doub
     return a + (b - a) * static_cast<float>(frac);
 }
 
-// Whether the span holds the frame at `index` and the one after it (or the
-// sound ends there).
-inline bool Holds(const FrameSpan& span, int64_t index, int64_t length) {
-    return index >= span.first && (index + 1 < span.end || (index < span.end && span.end >= length));
-}
-
 // Mixes one channel into the float buffer; returns false when it ended.
 bool MixChannel(Channel& c, float* acc, int32_t frames) {
     const Sound& s = *c.sound;
@@ -186,7 +180,7 @@ bool MixChannel(Channel& c, float* acc, int32_t frames) {
     for (int32_t i = 0; i < frames; ++i) {
         const int64_t index = static_cast<int64_t>(pos);
         const double frac = pos - static_cast<double>(index);
-        if (!Holds(span, index, length)) span = c.cursor->From(index, length);
+        if (!span.Holds(index, length)) span = c.cursor->From(index, length);
         acc[2 * i] += SampleAt(s, span, index, frac, 0, length) * gainL;
         acc[2 * i + 1] += SampleAt(s, span, index, frac, rightCh, length) * gainR;
         pos += step;
