@@ -280,39 +280,34 @@ void PresentFrame(int32_t sync) {
         sdlmedia::Fbo().bindFramebuffer(GL_READ_FRAMEBUFFER, d.framebuffer);
         sdlmedia::Fbo().bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
         sdlmedia::Fbo().blitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-        SDL_GL_SwapWindow(d.window);
-        sdlmedia::Fbo().bindFramebuffer(GL_FRAMEBUFFER, d.framebuffer);
-        sdlmedia::BindSurface();
-        media::PumpEvents();
-        return;
+    } else {
+        sdlmedia::Fbo().bindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, windowW, windowH);
+        glDisable(GL_SCISSOR_TEST);
+        glDisable(GL_BLEND);
+        glDisable(GL_ALPHA_TEST);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0.0, windowW, 0.0, windowH, -1.0, 1.0);  // y up, as the surface's rows lie
+        glBindTexture(GL_TEXTURE_2D, d.surfaceTexture);
+        const GLint filter = wholeMultiple ? GL_NEAREST : GL_LINEAR;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        glColor4ub(255, 255, 255, 255);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex2i(x, y);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex2i(x + w, y);
+        glTexCoord2f(1.0f, 1.0f);
+        glVertex2i(x + w, y + h);
+        glTexCoord2f(0.0f, 1.0f);
+        glVertex2i(x, y + h);
+        glEnd();
+        glBindTexture(GL_TEXTURE_2D, 0);
     }
-
-    sdlmedia::Fbo().bindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, windowW, windowH);
-    glDisable(GL_SCISSOR_TEST);
-    glDisable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0.0, windowW, 0.0, windowH, -1.0, 1.0);  // y up, as the surface's rows lie
-    glBindTexture(GL_TEXTURE_2D, d.surfaceTexture);
-    const GLint filter = wholeMultiple ? GL_NEAREST : GL_LINEAR;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glColor4ub(255, 255, 255, 255);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(x, y);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2i(x + w, y);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2i(x + w, y + h);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2i(x, y + h);
-    glEnd();
-    glBindTexture(GL_TEXTURE_2D, 0);
     SDL_GL_SwapWindow(d.window);
 
     sdlmedia::Fbo().bindFramebuffer(GL_FRAMEBUFFER, d.framebuffer);
