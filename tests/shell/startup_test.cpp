@@ -6,6 +6,8 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -278,6 +280,46 @@ TEST_F(StartUp, AFileThatIsThereButWillNotLoadStopsNamingIt) {
     EXPECT_EQ(status, 1);
     EXPECT_NE(message.find("Data/Audio/Sfx/Go.wav"), std::string::npos) << message;
     EXPECT_EQ(SfxSounds[32], 0);
+}
+
+// An empty file of every kind the game loads, and a picture whose header
+// gives fewer or more rows than its data holds, stop start-up naming the
+// file. (An empty section strip: PlayStage's test below.)
+TEST_F(StartUp, AnEmptyFileOfEveryKindAndAPictureAtOddsWithItsHeaderStopNamingThem) {
+    const std::string title = "Data/Graphics/System/Titlescreen.png";
+    const std::vector<uint8_t> rows(3 * 4 * 3, 90);  // 3 x 4 pixels
+    struct Case {
+        std::string path;
+        const char* damage;
+        std::function<void(const std::string&)> write;
+    };
+    const auto empty = [](const std::string& at) { WriteBytes(at, ""); };
+    const Case cases[] = {
+        {"Data/Graphics/System/torvane.png", "empty picture", empty},
+        {"Data/Graphics/System/silverfont.png", "empty strip", empty},
+        {"Data/Audio/Sfx/CompBeep.wav", "empty WAV sound", empty},
+        {"Data/Audio/Music/end.ogg", "empty Ogg music", empty},
+        {title, "header giving half the rows", [&](const std::string& at) { WritePng(at, 3, 4, rows, 2); }},
+        {title, "header giving twice the rows", [&](const std::string& at) { WritePng(at, 3, 4, rows, 8); }},
+    };
+    TitleDriver driver;  // a start-up that goes on quits at the title
+    for (const Case& c : cases) {
+        const std::string at = root_ + "/" + c.path;
+        std::ifstream in(at, std::ios::binary);
+        const std::string good((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        in.close();
+        c.write(at);
+        ResetGame();
+        headless::SetSynthesiseMissingImages(false);
+        driver.Install();
+        std::string message;
+        const int32_t status = RunMain(&message);
+        WriteBytes(at, good);
+
+        EXPECT_EQ(status, 1) << c.path << ", " << c.damage;
+        EXPECT_NE(message.find(c.path + " could not be loaded"), std::string::npos)
+            << c.path << ", " << c.damage << ": " << message;
+    }
 }
 
 TEST_F(StartUp, PlayStageLoadsTheSectionStripAndReleasesItAfterwards) {
