@@ -341,7 +341,6 @@ void CheckGameData() {
         for (const std::string& path : missing) message += "  " + path + "\n";
     }
     message += DataHelp;
-    ShowErrorBox("Kestrion Vigil", message);
     FailAndExit(message, 1);
 }
 
@@ -349,6 +348,5 @@ void StopOnUnloadableFile(const std::string& path) {
     const std::string message = "Kestrion Vigil stops: the data file " + path +
                                 " could not be loaded (damaged, or fewer cells than the game needs).\n" +
                                 DataHelp;
-    ShowErrorBox("Kestrion Vigil", message);
     FailAndExit(message, 1);
 }

@@ -228,6 +228,7 @@ TEST_F(StartUp, AMissingDataFileStopsBeforeTheDisplayOpensNamingIt) {
     EXPECT_NE(message.find(victim), std::string::npos) << message;
     EXPECT_NE(message.find(strip), std::string::npos) << message;
     EXPECT_NE(message.find("cmake --build"), std::string::npos) << message;
+    EXPECT_EQ(headless::ReportedFailures(), std::vector<std::string>{message});
     EXPECT_FALSE(headless::DisplayOpen());
     EXPECT_TRUE(headless::AskedQuestions().empty());
     EXPECT_TRUE(FlowLog().empty());
