@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -500,6 +501,39 @@ TEST_F(WineProgram, AnUnwritableDataFolderShowsTheSettingsWereNotSavedAndKeepsTh
     EXPECT_FALSE(fs::exists(data / "save.kvg.new"));
     // The same message went to stderr too, in one line.
     EXPECT_NE(FileBytes(log_).find("\nKestrion Vigil could not save its settings"), std::string::npos) << Tail(log_);
+}
+
+// X pressed on the title at irregular moments, each press a layout change:
+// the layout saved on quitting is the number of presses modulo six, none
+// lost to the title's later look at X in its scan of the typed letters.
+TEST_F(WineProgram, EveryPressOfXOnTheTitleChangesTheLayout) {
+    LoadImagesOnce();
+    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
+    Answer(box_, "n");
+    Window window;
+    ASSERT_TRUE(WaitForWindow(
+        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
+        << "no window opened:\n" << Tail(log_);
+    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(window.x + window.w - 640, window.y + window.h - 480));
+    Pause(1000);  // the title forgets the keys pressed while it faded in
+
+    // One xdotool run presses them all, 150 to 450 ms apart: never two in
+    // one frame of the title, at every point of its frames.
+    constexpr int Presses = 55;
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> gap(150, 449);
+    std::string presses = "xdotool";
+    for (int i = 0; i < Presses; ++i) presses += " key x sleep 0." + std::to_string(gap(random));
+    Shell(presses + " 2>/dev/null");
+    Pause(500);
+    Shell("xdotool key Escape 2>/dev/null");
+    ASSERT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+
+    const std::string saved = FileBytes(game_.Path() / "Data" / "save.kvg");
+    ASSERT_EQ(saved.size(), 24u);
+    int32_t scheme = 0;
+    std::memcpy(&scheme, saved.data() + 4, sizeof scheme);
+    EXPECT_EQ(scheme, Presses % 6) << "the saved layout after " << Presses << " presses of X";
 }
 
 }  // namespace

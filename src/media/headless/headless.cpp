@@ -23,6 +23,7 @@ struct State {
     uint32_t clock = 1000;
     int32_t ticksPerWait = 0;
     std::function<void()> pollHook;
+    std::vector<std::pair<int32_t, bool>> postedKeys;  // waiting to be taken in
     std::vector<int32_t> answers;
     size_t answerIndex = 0;
     std::vector<std::string> questions;
@@ -151,6 +152,7 @@ void TapKey(int32_t key) {
     media::KeyEvent(key, true);
     media::KeyEvent(key, false);
 }
+void PostKey(int32_t key, bool down) { g.postedKeys.emplace_back(key, down); }
 void SetJoystickCount(int32_t count) { media::SetJoystickCountValue(count); }
 void SetJoyButton(int32_t port, int32_t button, bool down) { media::JoyButtonEvent(port, button, down); }
 void TapJoyButton(int32_t port, int32_t button) {
@@ -194,6 +196,10 @@ void PumpEvents() {
         g.pollHook();
         g.inHook = false;
     }
+    TakeInWaitingEvents([] {
+        for (const auto& [key, down] : g.postedKeys) KeyEvent(key, down);
+        g.postedKeys.clear();
+    });
 }
 
 void BackendHandleReleased(int32_t handle) { g.timers.erase(handle); }
