@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -278,12 +279,15 @@ int main(int argc, char** argv) {
     Figures worst;
     worst.loudness = worst.loudest3s = 1e9;
     for (int32_t stage : stages) {
+        // The three runs side by side.
         Recording runs[3];
+        std::future<bool> done[3];
         for (int k = 0; k < 3; ++k) {
             const fs::path dataDir = k == 0 ? data : out / variants[k].name / "Data";
             const fs::path base = out / ("section" + std::to_string(stage) + "_" + variants[k].name);
-            if (!Record(dataDir, stage, passes, input, base, &runs[k])) return 1;
+            done[k] = std::async(std::launch::async, Record, dataDir, stage, passes, input, base, &runs[k]);
         }
+        if (!(done[0].get() & done[1].get() & done[2].get())) return 1;
         const bool samePlay = runs[0].finalState == runs[1].finalState && runs[0].finalState == runs[2].finalState;
         const Figures f = Measure(runs[0], runs[1], runs[2]);
         std::printf("%7d  %5.1f  %4d  %s  %s  %2d+%-2d  %8.1f  %11.1f  %s\n", stage, 100.0 * f.hotShare, f.flat,
