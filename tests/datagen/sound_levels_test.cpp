@@ -92,7 +92,7 @@ TEST(Balance, EachClassIsHeardWithinItsWindowAndInItsPlace) {
         {dg::SoundClass::Music, -27, -23},     {dg::SoundClass::Voice, -16.5, -13},
         {dg::SoundClass::Warning, -27, -24},   {dg::SoundClass::Beep, -30, -27},
         {dg::SoundClass::HeroGun, -24, -22},   {dg::SoundClass::EnemyGun, -33, -27},
-        {dg::SoundClass::Blast, -31, -24},     {dg::SoundClass::Impact, -39, -30},
+        {dg::SoundClass::Blast, -31, -22},     {dg::SoundClass::Impact, -39, -30},
         {dg::SoundClass::Cry, -26, -24},       {dg::SoundClass::Machine, -35, -26},
         {dg::SoundClass::Movement, -38, -36},  {dg::SoundClass::Pickup, -23, -21},
         {dg::SoundClass::Ambience, -31, -29},

@@ -41,7 +41,7 @@ double ClassLevel(SoundClass c) {
         case SoundClass::Beep: return -28.5;
         case SoundClass::HeroGun: return -23.0;
         case SoundClass::EnemyGun: return -28.0;
-        case SoundClass::Blast: return -25.0;
+        case SoundClass::Blast: return -23.0;
         case SoundClass::Impact: return -31.0;
         case SoundClass::Cry: return -25.0;
         case SoundClass::Machine: return -27.0;
