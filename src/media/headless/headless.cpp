@@ -26,6 +26,7 @@ struct State {
     std::vector<int32_t> answers;
     size_t answerIndex = 0;
     std::vector<std::string> questions;
+    std::vector<std::string> failures;
     std::vector<DrawCall> calls;
     bool record = true;
     int64_t callCount = 0;
@@ -166,6 +167,7 @@ void SetYesNoCancelAnswers(std::vector<int32_t> answers) {
     g.answerIndex = 0;
 }
 std::vector<std::string> AskedQuestions() { return g.questions; }
+const std::vector<std::string>& ReportedFailures() { return g.failures; }
 
 const std::vector<DrawCall>& DrawCalls() { return g.calls; }
 void ClearDrawCalls() { g.calls.clear(); }
@@ -294,9 +296,12 @@ void StopTickTimer(int32_t timer) { g.timers.erase(timer); }
 
 void ExitProgram() { throw headless::MediaExit{0, ""}; }
 
-void FailAndExit(const std::string& message, int32_t status) {
+void ReportFailure(const std::string& message) {
     std::fprintf(stderr, "%s\n", message.c_str());
-    throw headless::MediaExit{status, message};
+    g.failures.push_back(message);
 }
 
-void ShowErrorBox(const std::string&, const std::string&) {}
+void FailAndExit(const std::string& message, int32_t status) {
+    ReportFailure(message);
+    throw headless::MediaExit{status, message};
+}

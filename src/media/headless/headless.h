@@ -51,6 +51,8 @@ void SetPollHook(std::function<void()> hook);
 // Answers for AskYesNoCancel, taken in order; -1 (cancel) when they run out.
 void SetYesNoCancelAnswers(std::vector<int32_t> answers);
 std::vector<std::string> AskedQuestions();
+// The messages ReportFailure (and FailAndExit) would have shown the player.
+const std::vector<std::string>& ReportedFailures();
 
 // ---- recorded drawing
 enum class Op { Clear, Present, Draw, Tile, Fill, Plot, Grab };
