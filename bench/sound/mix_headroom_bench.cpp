@@ -226,35 +226,14 @@ int main(int argc, char** argv) {
     fs::path out = "mix_headroom";
     fs::path data = MIX_BENCH_DATA_DIR;
     std::vector<int32_t> stages;
-    ArgReader args(argc, argv);
+    ArgReader args(argc, argv, "mix_headroom_bench", Usage);
     while (args.Next()) {
-        const std::string& arg = args.Arg();
-        int64_t n = 0;
-        std::string value;
-        bool ok = true;
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(Usage, stdout);
-            return 0;
-        } else if (arg == "--passes") {
-            ok = args.Number(&passes, 1, 1000000);
-        } else if (arg == "--lines") {
-            gLines = true;
-        } else if (arg == "--data") {
-            ok = args.Value(&value);
-            data = value;
-        } else if (arg == "--out") {
-            ok = args.Value(&value);
-            out = value;
-        } else if (ParseInt(arg, &n) && ((n >= 1 && n <= 11) || n == 16 || n == 21)) {
-            stages.push_back(static_cast<int32_t>(n));
-        } else {
-            ok = false;
-            args.error = "unknown option or section " + arg;
-        }
-        if (!ok) {
-            std::fprintf(stderr, "mix_headroom_bench: %s\n%s", args.error.c_str(), Usage);
-            return 1;
-        }
+        if (args.Arg() == "--passes") passes = args.Number(1, 1000000);
+        else if (args.Arg() == "--lines") gLines = true;
+        else if (args.Arg() == "--data") data = args.Value();
+        else if (args.Arg() == "--out") out = args.Value();
+        else if (args.Positional()) stages.push_back(SectionIn(args, args.Arg()));
+        else args.Unknown();
     }
     if (stages.empty()) stages = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 16, 21};
 
