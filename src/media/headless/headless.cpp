@@ -210,7 +210,9 @@ void SetHiddenPixelSkipping(bool) {}
 }  // namespace media
 
 void InitRuntime() {}
-void InitAudio() { media::SetMixerDriven(false); }
+// The recording, while on, is this backend's audio output: it drives the
+// mixer, as a device would, whenever start-up opens the audio.
+void InitAudio() { media::SetMixerDriven(g.recordMix); }
 void InitKeyboard() {}
 void InitJoystick() {}
 void InitDisplay() {}
