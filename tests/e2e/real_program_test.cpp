@@ -40,14 +40,30 @@ void CheckRunLimit() {
     if (MillisSince(g_runStart) > RunLimitMillis) throw Stop{};
 }
 
+// Sets an environment variable; `keep` leaves one the caller has set.
+void SetEnvironment(const char* name, const char* value, bool keep) {
+    if (keep && std::getenv(name)) return;
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    setenv(name, value, 1);
+#endif
+}
+
 // Gets the process ready for one run of the game: the offscreen display
 // (unless the caller chose another), silent audio, the data folder.
 bool StartRun() {
     static bool ran = false;
     if (ran) return false;
     ran = true;
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+#ifdef _WIN32
+    // Under wine SDL's offscreen driver has no OpenGL: the window opens on
+    // the virtual X display the test is given.
+    SetEnvironment("SDL_VIDEODRIVER", "windows", false);
+#else
+    SetEnvironment("SDL_VIDEODRIVER", "offscreen", true);
+#endif
+    SetEnvironment("SDL_AUDIODRIVER", "dummy", true);
     std::string error;
     if (!EnterDataFolder(STREETWARDEN_DATA_DIR, &error)) {
         ADD_FAILURE() << error;
@@ -116,6 +132,10 @@ Screen TitleBase(Rect* makerBox) {
 }
 
 TEST(RealProgram, ShowsLoadingThenReachesTheTitleWithItsTextInPlace) {
+#if STREETWARDEN_DISPLAY_QUESTIONS
+    GTEST_SKIP() << "this build asks its display questions first, in system message boxes that nothing inside the "
+                    "program answers; the wine program tests answer them with keys and reach the title";
+#endif
     START_RUN_OR_SKIP();
     watch::SetPresentHook(OnStartUpFrame);
     try {
