@@ -1,11 +1,12 @@
-# cmake -DEXE=FILE -DDATA=DIR -DSTRIP=TOOL -DZIP=TOOL -DOUT=FILE -P player_archive.cmake
+# cmake -DEXE=FILE -DDATA=DIR -DSTRIP=TOOL -DZIP=TOOL -DOUT=FILE [-DSAME_AS=FILE] -P player_archive.cmake
 #
 # Packs what a Windows player needs into one zip archive: the program,
 # stripped, and the generated Data folder (without the settings file a
 # player's runs keep there or any half-written temporary file), in one
 # folder named streetwarden. The same program and data always give the
 # same bytes: the entries in name order, every file with one time stamp and
-# a fixed mode, no owner or extra time fields.
+# a fixed mode, no owner or extra time fields. SAME_AS: fail unless the
+# archive made has the bytes of that one.
 foreach(var EXE DATA STRIP ZIP OUT)
   if(NOT ${var})
     message(FATAL_ERROR "player_archive.cmake: ${var} is not set")
@@ -62,3 +63,9 @@ endif()
 file(RENAME ${OUT}.tmp ${OUT})
 file(REMOVE_RECURSE ${stage})
 file(REMOVE ${stage}.list)
+if(SAME_AS)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT} ${SAME_AS} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "player_archive.cmake: ${OUT}, packed again, differs from ${SAME_AS}")
+  endif()
+endif()
