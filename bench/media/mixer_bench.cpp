@@ -2,14 +2,13 @@
 // mixed in 1024-frame buffers as the audio device asks for them. The time per
 // iteration is the cost of one second of audio, which "cpu_per_audio_second"
 // repeats as a rate.
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "benchmark_flags.h"
 #include "headless.h"
 #include "media_internal.h"
 
@@ -96,4 +95,9 @@ BENCHMARK(BM_MixOneSecond24Channels)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    TakeBenchmarkFlags(&argc, argv, "mixer_bench");
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmark_flags.h"
 #include "headless.h"
 #include "media_internal.h"
 
@@ -106,8 +107,8 @@ BENCHMARK(BM_LoadPng)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
+    TakeBenchmarkFlags(&argc, argv, "png_bench");
     headless::Reset();
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     fs::remove_all(Folder());

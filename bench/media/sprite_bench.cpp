@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "benchmark_flags.h"
 #include "media_internal.h"
 
 namespace {
@@ -115,7 +116,7 @@ BENCHMARK(BM_SpriteFrame)
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
+    TakeBenchmarkFlags(&argc, argv, "sprite_bench");
     benchmark::RunSpecifiedBenchmarks();
     OpenDisplayOnce();
     std::printf("\nOpenGL: %s, %s (video driver %s)\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),

@@ -20,6 +20,7 @@
 #include "shell/main_flow.h"
 #include "shell/manifest.h"
 #include "shell/records.h"
+#include "tool_args.h"
 
 namespace {
 
@@ -124,7 +125,12 @@ void Measure(int32_t point, int32_t pass) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    ArgReader args(argc, argv, "play_bench",
+                   "usage: play_bench\n"
+                   "Prints the tick update's and the frame draw's rates inside running sections, and\n"
+                   "microseconds per tick and per frame with every actor table full.\n");
+    while (args.Next()) args.Unknown();
     StartBench();
     StageLoopHook = Measure;
     for (int32_t stage : {6, 1, 2, 5, 8, 10}) {

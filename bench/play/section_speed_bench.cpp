@@ -11,8 +11,6 @@
 // section plays (virtual milliseconds over wall milliseconds).
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "game_start.h"
@@ -22,6 +20,7 @@
 #include "play/stage_loop.h"
 #include "shell/main_flow.h"
 #include "shell/records.h"
+#include "tool_options.h"
 
 namespace {
 
@@ -80,20 +79,18 @@ int main(int argc, char** argv) {
     int32_t passes = 3000;
     int32_t repeat = 3;
     std::vector<int32_t> stages;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--passes") == 0 && i + 1 < argc) {
-            passes = std::atoi(argv[++i]);
-        } else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) {
-            repeat = std::atoi(argv[++i]);
-        } else {
-            stages.push_back(std::atoi(argv[i]));
-        }
+    ArgReader args(argc, argv, "section_speed_bench",
+                   "usage: section_speed_bench [--passes P] [--repeat R] [section...]\n"
+                   "  --passes P  passes of each run (default 3000)\n"
+                   "  --repeat R  runs of each section; the best is printed (default 3)\n"
+                   "  section     stage identifiers to play (default: all 13 sections)\n");
+    while (args.Next()) {
+        if (args.Arg() == "--passes") passes = static_cast<int32_t>(args.Number(1, INT32_MAX));
+        else if (args.Arg() == "--repeat") repeat = static_cast<int32_t>(args.Number(1, 1000));
+        else if (args.Positional()) stages.push_back(SectionIn(args, args.Arg()));
+        else args.Unknown();
     }
     if (stages.empty()) stages = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 16, 21};
-    if (passes < 1 || repeat < 1) {
-        std::fprintf(stderr, "usage: section_speed_bench [--passes P] [--repeat R] [section...]\n");
-        return 1;
-    }
 
     std::string error;
     if (!EnterDataFolder(PLAY_BENCH_DATA_DIR, &error)) {

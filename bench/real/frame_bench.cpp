@@ -28,6 +28,7 @@
 #include "media.h"
 #include "media_internal.h"
 #include "recording.h"
+#include "tool_args.h"
 #include "shell/main_flow.h"
 #include "shell/manifest.h"
 
@@ -138,24 +139,23 @@ int main(int argc, char** argv) {
     int frames = 400;
     bool check = false;
     std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--data" && i + 1 < argc) {
-            data = argv[++i];
-        } else if (arg == "--frames" && i + 1 < argc) {
-            frames = std::max(1, std::atoi(argv[++i]));
-        } else if (arg == "--check") {
-            check = true;
-        } else if (arg == "--shots" && i + 1 < argc) {
-            shots = std::filesystem::absolute(argv[++i]).string();
-        } else {
-            files.push_back(std::filesystem::absolute(arg).string());
-        }
+    ArgReader args(argc, argv, "frame_bench",
+                   "usage: frame_bench [--data DIR] [--frames N] [--shots DIR] [--check] FILE.frame...\n"
+                   "  --data DIR    the generated Data folder (default: this build's)\n"
+                   "  --frames N    frames drawn of each recording a round (default 400)\n"
+                   "  --shots DIR   also save each recorded frame as drawn, as DIR/<name>.png\n"
+                   "  --check       measure nothing: fail unless skipping the hidden pixels\n"
+                   "                leaves the same pixels as drawing everything\n");
+    while (args.Next()) {
+        const std::string& arg = args.Arg();
+        if (arg == "--data") data = args.Value();
+        else if (arg == "--frames") frames = static_cast<int>(args.Number(1, INT32_MAX));
+        else if (arg == "--check") check = true;
+        else if (arg == "--shots") shots = std::filesystem::absolute(args.Value()).string();
+        else if (args.Positional()) files.push_back(std::filesystem::absolute(arg).string());
+        else args.Unknown();
     }
-    if (files.empty()) {
-        std::fprintf(stderr, "usage: frame_bench [--data DIR] [--frames N] [--shots DIR] FILE.frame...\n");
-        return 1;
-    }
+    if (files.empty()) args.Fail("give the recorded frames (frame_record writes them)");
     std::vector<Replay> replays;
     for (const std::string& file : files) {
         Replay r;

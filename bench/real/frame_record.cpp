@@ -23,6 +23,7 @@
 #include "shell/assets.h"
 #include "shell/main_flow.h"
 #include "shell/records.h"
+#include "tool_args.h"
 
 namespace {
 
@@ -196,12 +197,16 @@ void OnPass(int32_t point, int32_t pass) {
 
 int main(int argc, char** argv) {
     std::string data = FRAME_RECORD_DATA_DIR;
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: frame_record OUT_DIR [--data DIR]\n");
-        return 1;
+    ArgReader args(argc, argv, "frame_record",
+                   "usage: frame_record OUT_DIR [--data DIR]\n"
+                   "Writes OUT_DIR/section<N>_played.frame and OUT_DIR/section<N>_full.frame.\n"
+                   "  --data DIR  the generated Data folder (default: this build's)\n");
+    while (args.Next()) {
+        if (args.Arg() == "--data") data = args.Value();
+        else if (args.Positional() && g.outDir.empty()) g.outDir = args.Arg();
+        else args.Unknown();
     }
-    g.outDir = argv[1];
-    if (argc == 4 && std::string(argv[2]) == "--data") data = argv[3];
+    if (g.outDir.empty()) args.Fail("give the output folder");
     std::string error;
     if (!EnterDataFolder(data, &error)) {
         std::fprintf(stderr, "frame_record: %s\n", error.c_str());

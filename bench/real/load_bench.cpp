@@ -18,6 +18,7 @@
 #include "game_start.h"
 #include "media.h"
 #include "shell/manifest.h"
+#include "tool_args.h"
 
 namespace {
 
@@ -72,9 +73,14 @@ double Median(std::vector<double> v) {
 int main(int argc, char** argv) {
     std::string data = LOAD_BENCH_DATA_DIR;
     int rounds = 7;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--data") == 0) data = argv[i + 1];
-        if (std::strcmp(argv[i], "--rounds") == 0) rounds = std::max(1, std::atoi(argv[i + 1]));
+    ArgReader args(argc, argv, "load_bench",
+                   "usage: load_bench [--data DIR] [--rounds N]\n"
+                   "  --data DIR  the generated Data folder (default: this build's)\n"
+                   "  --rounds N  rounds of each load; the median is printed (default 7)\n");
+    while (args.Next()) {
+        if (args.Arg() == "--data") data = args.Value();
+        else if (args.Arg() == "--rounds") rounds = static_cast<int>(args.Number(1, 1000));
+        else args.Unknown();
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);

@@ -14,11 +14,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "tool_args.h"
 
 namespace {
 
@@ -38,13 +39,22 @@ int main(int argc, char** argv) {
     std::string shots = RSS_BENCH_SHOTS;
     int seconds = 30;
     int stage = 10;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
-            seconds = std::max(1, std::atoi(argv[++i]));
-        } else if (std::strcmp(argv[i], "--stage") == 0 && i + 1 < argc) {
-            stage = std::atoi(argv[++i]);
+    bool shotsGiven = false;
+    ArgReader args(argc, argv, "rss_bench",
+                   "usage: rss_bench [--seconds S] [--stage N] [SHOTS]\n"
+                   "  --seconds S  seconds of play (default 30)\n"
+                   "  --stage N    the section played (default 10)\n"
+                   "  SHOTS        the screenshot tool to run (default: this build's)\n");
+    while (args.Next()) {
+        if (args.Arg() == "--seconds") {
+            seconds = static_cast<int>(args.Number(1, 3600));
+        } else if (args.Arg() == "--stage") {
+            stage = static_cast<int>(args.Number(1, 21));
+        } else if (args.Positional() && !shotsGiven) {
+            shots = args.Arg();
+            shotsGiven = true;
         } else {
-            shots = argv[i];
+            args.Unknown();
         }
     }
     char timeline[] = "/tmp/rss_bench_input_XXXXXX";

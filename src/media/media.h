@@ -192,12 +192,16 @@ std::string StringFromCharCode(int32_t code);
 // Ends the process at once with code 0 (the headless backend throws
 // MediaExit instead, so tests can catch it).
 [[noreturn]] void ExitProgram();
-// Ends the process with a message on stderr and the given status (a missing
-// data file, no display).
+// Tells the player that something failed: the message on stderr, in one
+// line, and in a message box captioned with the application title wherever
+// a display can show one (the video system runs on a driver that shows
+// windows); returns once the player has closed the box. Lines of the box are
+// separated by '\n'. The headless backend shows nothing and keeps the
+// message (headless::ReportedFailures).
+void ReportFailure(const std::string& message);
+// Ends the process with the given status once ReportFailure has told the
+// player (a missing data file, no display).
 [[noreturn]] void FailAndExit(const std::string& message, int32_t status);
-// Shows a message box where a display is available (after OpenDisplay or
-// when the video system runs); does nothing otherwise.
-void ShowErrorBox(const std::string& title, const std::string& message);
 
 // The game's entry, called by the platform layer once the program's own
 // folder is the working directory.

@@ -184,8 +184,18 @@ void JoyButtonEvent(int32_t port, int32_t button, bool down);
 void JoyAxisEvent(int32_t port, int32_t axis, float value);  // axis 0 x, 1 y
 void SetJoystickCountValue(int32_t count);
 void ResetInput();
-// Provided by the backend: takes in waiting events (calls the *Event feeders).
+// Provided by the backend: an input poll, made by every key and joystick
+// query (and by the real backend after each present). It hands the taking in
+// of its waiting events to TakeInWaitingEvents.
 void PumpEvents();
+// Runs `takeIn` (which hands a backend's waiting events to the *Event
+// feeders) unless it already ran while the millisecond clock read what it
+// reads now; a flush runs it regardless. The queries of one burst thus all
+// see one intake: a press cannot come in between two of them (the title asks
+// for X in its layout step and again in its scan of the letters, and only
+// the first may act on it), while a loop that sleeps between its polls still
+// sees every key change.
+void TakeInWaitingEvents(void (*takeIn)());
 
 // ------------------------------------------------------------- mixer
 constexpr int32_t MixRate = 44100;

@@ -289,9 +289,21 @@ int32_t RowOf(int32_t index) {
     return AssetFileCount + 1;
 }
 
+// What the player can do about missing or damaged data. The Windows program
+// comes with its Data folder and cannot make one; a build from the sources
+// makes it, and how to build is in the README. No '&' here: a Windows box
+// would take it for a keyboard accelerator.
+#if defined(_WIN32)
 constexpr const char* DataHelp =
-    "The game reads its Data folder from the folder the program lies in. The build generates it:\n"
-    "  cmake -S . -B build && cmake --build build";
+    "The Data folder that comes with the game belongs beside streetwarden.exe, with all its files. "
+    "Unpack or copy the game again, the program and its Data folder together.";
+#else
+constexpr const char* DataHelp =
+    "The build makes the Data folder: build the game again (see README.md).";
+#endif
+
+// The missing files a message lists before it only counts the rest.
+constexpr size_t ListedMissingFiles = 10;
 
 }  // namespace
 
@@ -338,10 +350,12 @@ void CheckGameData() {
         message = "Kestrion Vigil cannot start: there is no Data folder beside the program.\n";
     } else {
         message = "Kestrion Vigil cannot start: " + std::to_string(missing.size()) + " data file(s) missing:\n";
-        for (const std::string& path : missing) message += "  " + path + "\n";
+        for (size_t i = 0; i < missing.size() && i < ListedMissingFiles; ++i) message += "  " + missing[i] + "\n";
+        if (missing.size() > ListedMissingFiles) {
+            message += "  and " + std::to_string(missing.size() - ListedMissingFiles) + " more\n";
+        }
     }
     message += DataHelp;
-    ShowErrorBox("Kestrion Vigil", message);
     FailAndExit(message, 1);
 }
 
@@ -349,6 +363,5 @@ void StopOnUnloadableFile(const std::string& path) {
     const std::string message = "Kestrion Vigil stops: the data file " + path +
                                 " could not be loaded (damaged, or fewer cells than the game needs).\n" +
                                 DataHelp;
-    ShowErrorBox("Kestrion Vigil", message);
     FailAndExit(message, 1);
 }

@@ -2,8 +2,8 @@
 #include "shell/settings.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <string>
 
 #include "media.h"
 #include "shell/records.h"
@@ -64,7 +64,8 @@ void SaveSettings() {
     if (ok) ok = ReplaceFile(SettingsTempPath, SettingsPath) == 1;
     if (!ok) {
         if (stream != 0) DeleteFile(SettingsTempPath);
-        std::fprintf(stderr, "Kestrion Vigil: could not write %s; the previous settings are kept.\n", SettingsPath);
+        ReportFailure(std::string("Kestrion Vigil could not save its settings: ") + SettingsPath +
+                      " cannot be written. The settings saved before are kept.");
     }
 }
 

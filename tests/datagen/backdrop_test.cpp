@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -196,4 +197,134 @@ TEST(UnderTheHud, TheDisplaysGlyphsAreBrightInEveryRow) {
     const media::Image* font = LoadPicture("Data/Graphics/System/silverfont.png");
     ASSERT_NE(font, nullptr);
     for (int c : {19, 8, 12, 4, 42}) EXPECT_GE(dimmest(font, c), 170.0) << "glyph " << c;  // T, I, M, E, %
+}
+
+// A clear row between a figure of the display and what is drawn below it:
+// "TIME" (y 8) over the clock's digits (y 16), the energy figure (y 5) over
+// the life icons (y 18), and a line of text over the next line or figure.
+TEST(UnderTheHud, TheDisplaysFiguresKeepAClearRowBelowThem) {
+    // The first and last inked rows of any of the given cells.
+    auto rows = [](const media::Image* img, std::initializer_list<int> cells) {
+        int first = img->frameHeight, last = -1;
+        for (int c : cells)
+            for (int y = 0; y < img->frameHeight; ++y)
+                if (AnyOn(img, c, 0, y, img->frameWidth - 1, y)) first = std::min(first, y), last = std::max(last, y);
+        return std::pair<int, int>(first, last);
+    };
+    const media::Image* font = LoadPicture("Data/Graphics/System/silverfont.png");
+    const media::Image* digits = LoadPicture("Data/Graphics/System/Scorefontsilver.png");
+    const media::Image* helmet = LoadPicture("Data/Graphics/Kestrion/Lifesanim.png");
+    const media::Image* face = LoadPicture("Data/Graphics/System/Lifesanimface.png");
+    ASSERT_TRUE(font && digits && helmet && face);
+    std::initializer_list<int> allDigits = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+    std::vector<int> glyphs(44);
+    for (int c = 0; c < 44; ++c) glyphs[c] = c;
+    int fontLast = -1;
+    for (int c : glyphs) fontLast = std::max(fontLast, rows(font, {c}).second);
+    EXPECT_LE(fontLast, 9) << "the font's last row stays clear";
+    EXPECT_LT(8 + rows(font, {19, 8, 12, 4}).second + 1, 16 + rows(digits, allDigits).first) << "TIME over the clock";
+    const int energyLast = std::max(5 + rows(digits, allDigits).second, 5 + rows(font, {42}).second);
+    EXPECT_LT(energyLast + 1, 18 + rows(helmet, {0, 1, 2, 3, 4, 5, 6, 7}).first) << "energy over the helmet icons";
+    EXPECT_LT(energyLast + 1, 18 + rows(face, {0, 1, 2, 3, 4, 5, 6, 7}).first) << "energy over the face icons";
+}
+
+// What lies under the stage caption on each section's first screen (camera
+// and every layer at x 0). The caption is added onto the frame like the
+// display, centred at rows 205 and 220: the pictures behind its letters must
+// be dark, so that the letters stand out, and calm, so that no stripe or
+// edge runs through them.
+namespace {
+
+// The caption's lines by section (none for the sections that show none).
+std::vector<std::string> CaptionLines(int stage) {
+    switch (stage) {
+        case 6: return {"STAGE 1", "STEELMILL"};
+        case 4: return {"STAGE 2", "FACTORY"};
+        case 1: return {"STAGE 3", "GAS STATION ST."};
+        case 5: return {"STAGE 4", "GRAVEYARD"};
+        case 7: return {"STAGE 5", "VXC"};
+        case 2: return {"STAGE 6", "WAREHOUSE ST."};
+        case 10: return {"STAGE 7", "JUNKYARD"};
+        case 11: return {"FINAL STAGE"};
+        default: return {};
+    }
+}
+
+// Rows 203..232: both lines (ten rows each, from 205 and 220) with a margin.
+constexpr int kCapTop = 203, kCapRows = 30;
+
+struct Backdrop {
+    int left, cols;
+    std::vector<double> luma;
+    Backdrop(int l, int c) : left(l), cols(c), luma(static_cast<size_t>(kCapRows) * c, 0.0) {}
+
+    // Draws a picture's cell with its top-left corner at screen (x, y),
+    // mixed in at `alpha` (the alpha blend; 1 is the mask blend).
+    void Draw(const char* path, int x, int y, double alpha = 1.0, int cell = 0) {
+        const media::Image* img = LoadPicture(path);
+        ASSERT_NE(img, nullptr) << path;
+        for (int r = 0; r < kCapRows; ++r)
+            for (int c = 0; c < cols; ++c) {
+                const int px = left + c - x, py = kCapTop + r - y;
+                if (!On(img, cell, px, py)) continue;
+                double& l = luma[static_cast<size_t>(r) * cols + c];
+                const size_t i = static_cast<size_t>(py) * img->frameWidth + px;
+                l = (1 - alpha) * l + alpha * Luma(img->FrameRgba(cell) + 4 * i);
+            }
+    }
+    void DrawAcross(const char* path, int y) {
+        for (int x : {0, 640, -640}) Draw(path, x, y);
+    }
+};
+
+}  // namespace
+
+// Per titled section: the band's mean luma, its 95th percentile, and how busy
+// it is (the mean luma step between neighbouring pixels, across and down),
+// under the caption's longest line and 4 columns either side. Before the
+// caption's backdrops were designed the glass of section 7 had a mean of 86,
+// the hazard stripes of section 4 a 95th percentile of 157, and the stripes
+// and furnace of section 6 and the wire and tyres of section 10 steps of 7.2
+// and 10.4.
+TEST(UnderTheCaption, EveryFirstScreenIsDarkAndCalmBehindTheCaption) {
+    for (const Section& s : Sections()) {
+        size_t longest = 0;
+        for (const std::string& line : CaptionLines(s.stage)) longest = std::max(longest, line.size());
+        if (longest == 0) {
+            std::printf("section %2d shows no caption\n", s.stage);
+            continue;
+        }
+        const int width = 9 * static_cast<int>(longest);
+        Backdrop b((640 - width) / 2 - 4, width + 7);
+        b.DrawAcross(kSkyhigh, s.skyY);
+        b.DrawAcross(kSkyhigh2, s.skyY - 90);
+        b.DrawAcross(s.band3, s.skyY - 180);
+        b.Draw(s.city, 0, s.cityY);
+        b.Draw(s.city, 640, s.cityY);
+        for (int col = 0; col < 16; ++col) b.Draw(s.strip, 40 * col, 0, 1.0, col);
+        if (s.stage == 7) {
+            b.Draw("Data/Graphics/Levels/Vxc/Pillarglass3.png", 0, 86, 0.3);
+            for (int x : {-45, 100}) b.Draw("Data/Graphics/Levels/Vxc/Pillarglass2.png", x, 97, 0.3);
+            b.Draw("Data/Graphics/Levels/Vxc/Pillarglass.png", -20, 0);
+            for (int x : {242, 538}) b.Draw("Data/Graphics/Levels/Vxc/Pillar.png", x, 0);
+        }
+
+        std::vector<double> sorted = b.luma;
+        std::sort(sorted.begin(), sorted.end());
+        double mean = 0, steps = 0;
+        for (double l : sorted) mean += l;
+        mean /= static_cast<double>(sorted.size());
+        const auto at = [&](int r, int c) { return b.luma[static_cast<size_t>(r) * b.cols + c]; };
+        for (int r = 0; r < kCapRows; ++r)
+            for (int c = 0; c < b.cols; ++c) {
+                if (c + 1 < b.cols) steps += std::fabs(at(r, c + 1) - at(r, c));
+                if (r + 1 < kCapRows) steps += std::fabs(at(r + 1, c) - at(r, c));
+            }
+        steps /= static_cast<double>(2 * kCapRows * b.cols - kCapRows - b.cols);
+        const double p95 = sorted[static_cast<size_t>(0.95 * (sorted.size() - 1))];
+        std::printf("section %2d under the caption: mean %.1f, p95 %.1f, step %.1f\n", s.stage, mean, p95, steps);
+        EXPECT_LE(mean, 50.0) << "section " << s.stage;
+        EXPECT_LE(p95, 60.0) << "section " << s.stage;
+        EXPECT_LE(steps, 6.5) << "section " << s.stage;
+    }
 }

@@ -1,7 +1,8 @@
 // The balance of the sounds as the game plays them: every class of sound is
 // heard at the volume the game plays it at within its window, the voices
-// stand over the music, the beeps are no louder than the guns; the loops
-// keep their lengths.
+// stand over the music and the effects, the beeps are no louder than the
+// hero's gun; the peaks leave the busy mix its headroom; the loops keep their
+// lengths.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +20,7 @@ namespace {
 struct Heard {
     const dg::SoundUse* use;
     double loudness;  // at the game volume, as the meter measures
+    double peakDb;    // the highest sample at the loudest volume it is played at, dBFS
 };
 
 // Every sound file decoded and measured once for the whole test program.
@@ -34,8 +36,13 @@ const std::vector<Heard>& AllHeard() {
                 continue;
             }
             std::vector<float> samples(s.samples.size());
-            for (size_t k = 0; k < samples.size(); ++k) samples[k] = s.samples[k] / 32768.0f;
-            out.push_back({&use, dg::HeardLoudness(use, samples, s.channels)});
+            float peak = 0.0f;
+            for (size_t k = 0; k < samples.size(); ++k) {
+                samples[k] = s.samples[k] / 32768.0f;
+                peak = std::max(peak, std::fabs(samples[k]));
+            }
+            out.push_back({&use, dg::HeardLoudness(use, samples, s.channels),
+                           20.0 * std::log10(std::max(1e-9, peak * use.PeakVolume()))});
         }
         return out;
     }();
@@ -82,12 +89,13 @@ TEST(Balance, EachClassIsHeardWithinItsWindowAndInItsPlace) {
         double low, high;
     };
     const Window windows[] = {
-        {dg::SoundClass::Music, -25, -23},     {dg::SoundClass::Voice, -17.5, -14.5},
-        {dg::SoundClass::Beep, -25, -22},      {dg::SoundClass::HeroGun, -21, -18},
-        {dg::SoundClass::EnemyGun, -24, -20},  {dg::SoundClass::Blast, -21, -17},
-        {dg::SoundClass::Impact, -27, -19},    {dg::SoundClass::Cry, -21, -17},
-        {dg::SoundClass::Machine, -23, -19},   {dg::SoundClass::Movement, -32, -28},
-        {dg::SoundClass::Pickup, -21, -17},    {dg::SoundClass::Ambience, -30, -26},
+        {dg::SoundClass::Music, -27, -23},     {dg::SoundClass::Voice, -16.5, -13},
+        {dg::SoundClass::Warning, -27, -24},   {dg::SoundClass::Beep, -30, -27},
+        {dg::SoundClass::HeroGun, -24, -22},   {dg::SoundClass::EnemyGun, -33, -27},
+        {dg::SoundClass::Blast, -31, -22},     {dg::SoundClass::Impact, -39, -30},
+        {dg::SoundClass::Cry, -26, -24},       {dg::SoundClass::Machine, -35, -26},
+        {dg::SoundClass::Movement, -38, -36},  {dg::SoundClass::Pickup, -23, -21},
+        {dg::SoundClass::Ambience, -31, -29},
     };
     for (const Heard& h : AllHeard()) {
         const Window* w = std::find_if(std::begin(windows), std::end(windows),
@@ -107,13 +115,33 @@ TEST(Balance, EachClassIsHeardWithinItsWindowAndInItsPlace) {
         EXPECT_GE(a->loudness, b->loudness - 6) << intro;
     }
 
-    // Voices stand over the music, guns are heard in a fight, beeps stay under them.
+    // Voices stand over the music and every effect; the hero's gun is heard
+    // over the stage music and the enemies' guns, which stay near it; beeps
+    // stay under the hero's gun.
     const double music = Extreme(dg::SoundClass::Music, true);
-    EXPECT_GE(Extreme(dg::SoundClass::Voice, false) - music, 6.0) << "quietest voice over the loudest music";
-    EXPECT_GE(Extreme(dg::SoundClass::HeroGun, false) - music, 3.0) << "quietest hero gun over the loudest music";
-    EXPECT_GE(Extreme(dg::SoundClass::EnemyGun, false) - music, 0.0) << "quietest enemy gun against the loudest music";
-    const double quietestGun = std::min(Extreme(dg::SoundClass::HeroGun, false), Extreme(dg::SoundClass::EnemyGun, false));
-    EXPECT_LE(Extreme(dg::SoundClass::Beep, true), quietestGun) << "loudest beep against the quietest gun";
+    const double stageMusic = std::max(Find("Data/Audio/Music/track1_l.ogg")->loudness, Find("Data/Audio/Music/track2_l.ogg")->loudness);
+    const double quietestVoice = Extreme(dg::SoundClass::Voice, false);
+    EXPECT_GE(quietestVoice - music, 6.0) << "quietest voice over the loudest music";
+    for (dg::SoundClass effect : {dg::SoundClass::HeroGun, dg::SoundClass::EnemyGun, dg::SoundClass::Blast, dg::SoundClass::Impact,
+                                  dg::SoundClass::Cry, dg::SoundClass::Machine, dg::SoundClass::Pickup})
+        EXPECT_GE(quietestVoice - Extreme(effect, true), 6.0) << "quietest voice over the loudest " << dg::ClassName(effect);
+    const double quietestHeroGun = Extreme(dg::SoundClass::HeroGun, false);
+    EXPECT_GE(quietestHeroGun - stageMusic, 3.0) << "quietest hero gun over the stage music";
+    EXPECT_GE(quietestHeroGun - Extreme(dg::SoundClass::EnemyGun, true), 3.0) << "quietest hero gun over the loudest enemy gun";
+    EXPECT_GE(Extreme(dg::SoundClass::EnemyGun, false) - stageMusic, -6.0) << "quietest enemy gun against the stage music";
+    EXPECT_LE(Extreme(dg::SoundClass::Beep, true), quietestHeroGun) << "loudest beep against the quietest hero gun";
+}
+
+// A fight piles a dozen effects on top of each other and of a voice line:
+// played at the loudest volume the game gives them, the effects peak at
+// -10 dBFS or under and the voices at -5.4 dBFS, so that their sum rarely
+// reaches the mixer's limiter.
+TEST(Balance, PeaksLeaveTheBusyMixItsHeadroom) {
+    for (const Heard& h : AllHeard()) {
+        if (h.use->cls == dg::SoundClass::Music) continue;
+        const bool voice = h.use->cls == dg::SoundClass::Voice;
+        EXPECT_LE(h.peakDb, voice ? -5.4 : -10.0) << h.use->path << " (" << dg::ClassName(h.use->cls) << ")";
+    }
 }
 
 TEST(Loops, KeepTheirLengths) {

@@ -58,6 +58,54 @@ TEST_F(Images, StripCutsCellsRowByRowAndRefusesTooFewCells) {
     EXPECT_EQ(LoadImageFile(Path("broken.png"), 1), 0);
 }
 
+// The rows a file's data holds must be the ones its header gives, loaded
+// alone or decoded ahead; the data split over several chunks with a text
+// chunk after it loads whole, and the same file cut anywhere is refused.
+TEST_F(Images, APictureWhoseDataAndHeaderDisagreeIsRefusedAndAValidLayoutLoads) {
+    testpng::Canvas c(5, 8, 0, 255, 0);
+    for (int y = 0; y < 8; ++y) c.Set(y % 5, y, static_cast<uint8_t>(20 * y), 0, 90);
+    const auto bytes = [&](const testpng::Layout& layout) { return testpng::Bytes(5, 8, c.rgb, layout); };
+    testpng::Layout halved, doubled, trailing, split, wrongCheck;
+    halved.headerHeight = 4;  // the data holds twice the rows
+    doubled.headerHeight = 16;
+    trailing.afterStream = {1, 2, 3, 4};  // bytes after the compressed stream ends
+    split.idatBytes = 7;
+    split.textAfterData = true;
+    wrongCheck = split;  // the checksum read after the last row
+    wrongCheck.wrongStreamCheck = true;
+
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> file;
+        bool loads;
+    };
+    std::vector<Case> cases = {
+        {"halved.png", bytes(halved), false},     {"doubled.png", bytes(doubled), false},
+        {"trailing.png", bytes(trailing), false}, {"wrongcheck.png", bytes(wrongCheck), false},
+        {"split.png", bytes(split), true},
+    };
+    const std::vector<uint8_t> whole = cases.back().file;
+    for (size_t n = 0; n < whole.size(); ++n)
+        cases.push_back({"cut.png", std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<long>(n)), false});
+    std::vector<std::string> paths;
+    for (size_t i = 0; i < cases.size(); ++i) {
+        paths.push_back(Path((std::to_string(i) + cases[i].name).c_str()));
+        testpng::WriteBytes(paths[i], cases[i].file);
+    }
+    for (const bool ahead : {false, true}) {
+        if (ahead) PrepareImageFiles(paths);
+        for (size_t i = 0; i < cases.size(); ++i) {
+            const int32_t image = LoadImageFile(paths[i], 1);
+            const std::string what = std::string(cases[i].name) + " of " + std::to_string(cases[i].file.size()) +
+                                     " bytes" + (ahead ? ", decoded ahead" : "");
+            EXPECT_EQ(image != 0, cases[i].loads) << what;
+            if (image == 0 || !cases[i].loads) continue;
+            EXPECT_EQ(ImageFrameHeight(image), 8) << what;
+            EXPECT_EQ(media::FindImage(image)->FrameRgba(0)[4 * (7 * 5 + 2)], 140) << what;
+        }
+    }
+}
+
 TEST_F(Images, EachMaskColourMakesExactlyItsColourTransparent) {
     testpng::Canvas c(6, 1, 0, 0, 0);
     c.Set(1, 0, 0, 255, 0);

@@ -325,8 +325,8 @@ TEST_F(Mixer, OggDecodingOfGeneratedMusic) {
 
 // Music is decoded only as it plays, so damage past its headers must be
 // found when it loads: a byte changed inside the audio, or the file cut
-// short, is refused there and named.
-TEST_F(Mixer, MusicDamagedPastItsHeadersIsRefusedWhenItLoads) {
+// short anywhere (empty too), is refused there and named.
+TEST_F(Mixer, MusicDamagedOrCutAnywhereIsRefusedWhenItLoads) {
     const std::vector<std::string> files = GeneratedOggFiles();
     if (files.empty()) GTEST_SKIP() << "no generated Data with Ogg files";
     std::ifstream in(files.front(), std::ios::binary);
@@ -344,6 +344,18 @@ TEST_F(Mixer, MusicDamagedPastItsHeadersIsRefusedWhenItLoads) {
     EXPECT_EQ(error, cutPath + ": cut short");
     EXPECT_EQ(LoadSoundFile(changedPath, 1), 0);
     EXPECT_NE(LoadSoundFile(Write("whole.ogg", good), 1), 0);
+
+    // Cut anywhere, down to nothing: refused and named, and never read past
+    // its end (every byte of the first page, steps through the header pages,
+    // longer ones across the rest).
+    std::vector<size_t> cuts;
+    for (size_t n = 0; n < good.size(); n += n < 256 ? 1 : n < 8192 ? 97 : 8191) cuts.push_back(n);
+    for (size_t n : cuts) {
+        const std::string path = Write("cut" + std::to_string(n) + ".ogg", good.substr(0, n));
+        error.clear();
+        EXPECT_FALSE(media::OpenOgg(path, s, &error)) << "cut to " << n << " bytes";
+        EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << "cut to " << n << " bytes: " << error;
+    }
 }
 
 // Music streams from its file as it plays; the mix must not hear it: the

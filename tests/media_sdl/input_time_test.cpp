@@ -23,6 +23,11 @@ void Tap(SDL_Scancode scancode, SDL_Keycode sym) {
     PushKey(SDL_KEYUP, scancode, sym);
 }
 
+// The queries take the waiting events in once per millisecond of the clock:
+// events pushed are seen once the clock has moved on, as a loop that sleeps
+// between its polls (the pause's waits) sees them.
+void NextMoment() { SleepMillis(1); }
+
 class Input : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { sdltest::OpenOffscreenDisplay(); }
@@ -33,14 +38,17 @@ TEST_F(Input, KeysArriveAsVirtualKeyNumbersOncePerPress) {
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_Z, SDLK_z);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_Z, SDLK_z, true);  // auto-repeat
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_Z, SDLK_z, true);
+    NextMoment();
     EXPECT_EQ(IsKeyDown(90), 1);
     EXPECT_EQ(KeyHitCount(90), 1);
     PushKey(SDL_KEYUP, SDL_SCANCODE_Z, SDLK_z);
+    NextMoment();
     EXPECT_EQ(IsKeyDown(90), 0);
 
     // Two presses between two asks count two.
     Tap(SDL_SCANCODE_RETURN, SDLK_RETURN);
     Tap(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER);
+    NextMoment();
     EXPECT_EQ(KeyHitCount(13), 2);
 
     const struct {
@@ -54,10 +62,12 @@ TEST_F(Input, KeysArriveAsVirtualKeyNumbersOncePerPress) {
         {SDL_SCANCODE_9, SDLK_9, 57},         {SDL_SCANCODE_F1, SDLK_F1, 112},    {SDL_SCANCODE_F12, SDLK_F12, 123},
     };
     for (const auto& k : keys) Tap(k.scancode, k.sym);
+    NextMoment();
     for (const auto& k : keys) EXPECT_EQ(KeyHitCount(k.key), 1) << "key " << k.key;
 
     // A letter follows the layout: the key in Q's place typing 'a' is A.
     Tap(SDL_SCANCODE_Q, SDLK_a);
+    NextMoment();
     EXPECT_EQ(KeyHitCount(65), 1);
     EXPECT_EQ(KeyHitCount(81), 0);
 }
@@ -66,17 +76,21 @@ TEST_F(Input, SharedNumbersStayHeldWhileEitherKeyIsAndCloseRequestsAreIgnored) {
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT, SDLK_LSHIFT);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_RSHIFT, SDLK_RSHIFT);
     PushKey(SDL_KEYUP, SDL_SCANCODE_LSHIFT, SDLK_LSHIFT);
+    NextMoment();
     EXPECT_EQ(IsKeyDown(16), 1);
     EXPECT_EQ(KeyHitCount(16), 1);
     PushKey(SDL_KEYUP, SDL_SCANCODE_RSHIFT, SDLK_RSHIFT);
+    NextMoment();
     EXPECT_EQ(IsKeyDown(16), 0);
 
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_X, SDLK_x);
+    NextMoment();
     EXPECT_EQ(IsKeyDown(88), 1) << "still running and reading keys";
     PushKey(SDL_KEYUP, SDL_SCANCODE_X, SDLK_x);
+    NextMoment();
     EXPECT_EQ(IsKeyDown(88), 0);
 }
 

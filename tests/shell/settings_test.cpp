@@ -88,6 +88,7 @@ TEST_F(SettingsFile, SavesOverAnEarlierSaveSucceedAndKeepTheLastValues) {
         ::testing::internal::CaptureStderr();
         SaveSettings();
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+        EXPECT_TRUE(headless::ReportedFailures().empty());
         EXPECT_EQ(FileBytes("Data/save.kvg"), File(save, save, 1, 1, 0, 0.125f * static_cast<float>(save)));
         EXPECT_FALSE(fs::exists(SettingsTempPath));
     }
@@ -146,7 +147,8 @@ TEST_F(SettingsFile, ASaveCutShortOrFailingLeavesTheOldFileWhole) {
     EXPECT_EQ(GamesPlayed, 5);
     EXPECT_EQ(Brightness, 0.125f);
 
-    // A save that cannot write keeps the old file and says so in one line.
+    // A save that cannot write keeps the old file and tells the player, in
+    // one line on stderr and through the one report the player sees.
     fs::remove(SettingsTempPath);
     fs::create_directories(std::string(SettingsTempPath) + "/blocked");
     GamesPlayed = 6;
@@ -154,8 +156,11 @@ TEST_F(SettingsFile, ASaveCutShortOrFailingLeavesTheOldFileWhole) {
     SaveSettings();
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(FileBytes("Data/save.kvg"), old);
-    EXPECT_NE(said.find("Data/save.kvg"), std::string::npos);
+    EXPECT_NE(said.find("could not save its settings"), std::string::npos) << said;
+    EXPECT_NE(said.find("Data/save.kvg"), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+    ASSERT_EQ(headless::ReportedFailures().size(), 1u);
+    EXPECT_EQ(headless::ReportedFailures()[0] + "\n", said);
 
     // Once the way is clear the next save goes through.
     fs::remove_all(SettingsTempPath);

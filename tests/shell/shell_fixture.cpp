@@ -67,7 +67,8 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-void WritePng(const std::string& path, int32_t width, int32_t height, const std::vector<uint8_t>& rgb) {
+void WritePng(const std::string& path, int32_t width, int32_t height, const std::vector<uint8_t>& rgb,
+              int32_t headerHeight) {
     std::vector<uint8_t> raw;
     for (int32_t y = 0; y < height; ++y) {
         raw.push_back(0);
@@ -95,7 +96,7 @@ void WritePng(const std::string& path, int32_t width, int32_t height, const std:
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> ihdr;
     PutBig32(ihdr, static_cast<uint32_t>(width));
-    PutBig32(ihdr, static_cast<uint32_t>(height));
+    PutBig32(ihdr, static_cast<uint32_t>(headerHeight > 0 ? headerHeight : height));
     ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
     PutChunk(out, "IHDR", ihdr);
     PutChunk(out, "IDAT", z);

@@ -11,8 +11,10 @@
 
 namespace shelltest {
 
-// Writes an 8-bit RGB PNG (stored, uncompressed deflate).
-void WritePng(const std::string& path, int32_t width, int32_t height, const std::vector<uint8_t>& rgb);
+// Writes an 8-bit RGB PNG (stored, uncompressed deflate); its header gives
+// `headerHeight` rows when that is above 0, else the picture's own height.
+void WritePng(const std::string& path, int32_t width, int32_t height, const std::vector<uint8_t>& rgb,
+              int32_t headerHeight = 0);
 // Writes a short 16-bit mono WAV (also used for .ogg paths: the loader looks
 // at the content).
 void WriteWav(const std::string& path);

@@ -143,4 +143,29 @@ TEST_F(TitleTest, JoystickPortSwitchComesAfterTheStartTest) {
     EXPECT_EQ(ControlDevice, 1);
 }
 
+TEST_F(TitleTest, APressComingInDuringAFrameIsLeftToTheNextFramesSteps) {
+    // A frame asks for Z, Space, Enter, the two buttons and Escape, then X
+    // and button 1, then the letters A to Z. A press that comes in as the
+    // letters are asked waits for the next frame, whose start or layout step
+    // takes it; the scan, asked in the same moment, does not count it.
+    size_t present = 0;
+    int32_t polls = 0;
+    driver_.onPoll = [&] {
+        const auto& calls = headless::DrawCalls();
+        if (!calls.empty() && calls.back().op == Op::Present && calls.size() != present) {
+            present = calls.size();
+            polls = 0;
+        }
+        if (++polls != 9) return;  // the scan's first letter
+        // X in the second frame, Z in the third.
+        const int32_t key = TitleFrames() == 1 ? 88 : TitleFrames() == 2 ? 90 : 0;
+        if (key == 0) return;
+        headless::PostKey(key, true);
+        headless::PostKey(key, false);
+    };
+    EXPECT_EQ(Run({{}, {}, {}, {}}), 1);
+    EXPECT_EQ(ControlScheme, 1);
+    EXPECT_EQ(TitleFrames(), 4);
+}
+
 }  // namespace

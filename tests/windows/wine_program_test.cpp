@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -436,6 +438,114 @@ TEST_F(WineProgram, CancelAtTheFirstQuestionEndsBeforeAnyFileIsRead) {
     EXPECT_GT(traced, 100) << "the trace saw nothing of the program";
     EXPECT_EQ(opened, "");
     EXPECT_FALSE(fs::exists(game_.Path() / "Data" / "save.kvg"));
+}
+
+// A Data folder the program may not write (one the player has no right to
+// change): quitting from the title tells the player in a box, captioned
+// with the game's title, that the settings were not saved, and the file
+// saved before stays as it was. The test runs as root, who writes
+// anywhere, so the program then runs without root's power to pass over
+// file permissions (setpriv drops it from the capabilities any program
+// can gain): its save meets a folder it cannot write as anyone else's
+// would. Wine's trace of its message boxes gives the box's text.
+TEST_F(WineProgram, AnUnwritableDataFolderShowsTheSettingsWereNotSavedAndKeepsTheOldFile) {
+    LoadImagesOnce();
+    const fs::path data = game_.Path() / "Data";
+    const fs::path saved = data / "save.kvg";
+    std::string old(24, '\0');
+    old[0] = 7;   // games played
+    old[8] = 1;   // music on
+    old[12] = 1;  // the energy bar
+    std::ofstream(saved, std::ios::binary) << old;
+    struct stat before {};
+    ASSERT_EQ(stat(saved.c_str(), &before), 0);
+
+    std::vector<std::string> wrapper = {"env", "WINEDEBUG=-all,err+all,+msgbox"};
+    if (geteuid() == 0) wrapper.insert(wrapper.end(), {"setpriv", "--bounding-set", "-dac_override"});
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(data, writable, fs::perm_options::remove);
+    struct Restore {
+        fs::path folder;
+        fs::perms perms;
+        ~Restore() {
+            std::error_code ec;
+            fs::permissions(folder, perms, fs::perm_options::add, ec);
+        }
+    } restore{data, fs::perms::owner_write};
+    std::string probe;
+    for (const std::string& w : wrapper) probe += Quoted(w) + " ";
+    probe += "sh -c " + Quoted("echo ran; : > " + Quoted((data / "probe").string())) + " 2>/dev/null";
+    ASSERT_EQ(Shell(probe), "ran\n") << "the probe did not run";
+    ASSERT_FALSE(fs::exists(data / "probe")) << "the Data folder stayed writable for the program";
+
+    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion(wrapper));
+    Answer(box_, "n");
+    Window window;
+    ASSERT_TRUE(WaitForWindow(
+        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
+        << "no window opened:\n" << Tail(log_);
+    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(window.x + window.w - 640, window.y + window.h - 480));
+    Pause(500);
+    Shell("xdotool key Escape 2>/dev/null");
+
+    Window box;
+    const bool boxCame = WaitForWindow(
+        *program_, [&](const Window& w) { return w.id != window.id && IsQuestion(w); }, 30000, &box);
+    if (!boxCame) Shell("import -window root png:" + Quoted(std::string(STREETWARDEN_BUILD_DIR) + "/wine_no_box.png"));
+    ASSERT_TRUE(boxCame) << "no box came after quitting (wine_no_box.png in the build folder); exit status "
+                         << program_->WaitForEnd(0) << " (-1: still running):\n" << Tail(log_);
+    // The text as wine's box got it, lines ended by CR LF.
+    std::string shown;
+    std::istringstream lines(FileBytes(log_));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("msgbox:") != std::string::npos && line.find("settings") != std::string::npos) shown = line;
+    }
+    EXPECT_NE(shown.find("could not save its settings"), std::string::npos) << Tail(log_);
+    EXPECT_NE(shown.find("The settings saved before are kept."), std::string::npos) << shown;
+    EXPECT_EQ(shown.find('&'), std::string::npos) << shown;
+    Answer(box, "Return");
+    EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+
+    EXPECT_EQ(FileBytes(saved), old);
+    struct stat after {};
+    ASSERT_EQ(stat(saved.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "save.kvg was replaced";
+    EXPECT_FALSE(fs::exists(data / "save.kvg.new"));
+    // The same message went to stderr too, in one line.
+    EXPECT_NE(FileBytes(log_).find("\nKestrion Vigil could not save its settings"), std::string::npos) << Tail(log_);
+}
+
+// X pressed on the title at irregular moments, each press a layout change:
+// the layout saved on quitting is the number of presses modulo six, none
+// lost to the title's later look at X in its scan of the typed letters.
+TEST_F(WineProgram, EveryPressOfXOnTheTitleChangesTheLayout) {
+    LoadImagesOnce();
+    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
+    Answer(box_, "n");
+    Window window;
+    ASSERT_TRUE(WaitForWindow(
+        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
+        << "no window opened:\n" << Tail(log_);
+    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(window.x + window.w - 640, window.y + window.h - 480));
+    Pause(1000);  // the title forgets the keys pressed while it faded in
+
+    // One xdotool run presses them all, 150 to 450 ms apart: never two in
+    // one frame of the title, at every point of its frames.
+    constexpr int Presses = 55;
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> gap(150, 449);
+    std::string presses = "xdotool";
+    for (int i = 0; i < Presses; ++i) presses += " key x sleep 0." + std::to_string(gap(random));
+    Shell(presses + " 2>/dev/null");
+    Pause(500);
+    Shell("xdotool key Escape 2>/dev/null");
+    ASSERT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+
+    const std::string saved = FileBytes(game_.Path() / "Data" / "save.kvg");
+    ASSERT_EQ(saved.size(), 24u);
+    int32_t scheme = 0;
+    std::memcpy(&scheme, saved.data() + 4, sizeof scheme);
+    EXPECT_EQ(scheme, Presses % 6) << "the saved layout after " << Presses << " presses of X";
 }
 
 // The archive a player is handed holds one folder with the stripped program

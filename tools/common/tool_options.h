@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+#include "tool_args.h"
+
 struct ToolOptions {
     std::string data;       // the generated Data folder
     int32_t stage = 0;      // --stage N: a new game entered at section N
@@ -16,30 +18,12 @@ struct ToolOptions {
     int32_t device = 0;     // --device N: control device of a --stage game
 };
 
-// Walks the arguments; the value helpers leave a message in `error`.
-class ArgReader {
-public:
-    ArgReader(int argc, char** argv) : argc_(argc), argv_(argv) {}
-    // Moves to the next argument; false past the last.
-    bool Next();
-    const std::string& Arg() const { return arg_; }
-    // The argument's value (the next argument).
-    bool Value(std::string* out);
-    // The value as a whole number within low..high.
-    bool Number(int64_t* out, int64_t low, int64_t high);
+// `text` as the stage identifier of a section (1..11, 16, 21).
+int32_t SectionIn(const ArgReader& args, const std::string& text);
 
-    std::string error;
+// Takes the reader's argument if it is a shared option (true); a bad value
+// refuses the command line.
+bool TakeSharedOption(ArgReader& args, ToolOptions* opt);
 
-private:
-    int argc_;
-    char** argv_;
-    int index_ = 0;
-    std::string arg_;
-};
-
-// A whole number filling the text.
-bool ParseInt(const std::string& text, int64_t* value);
-
-// Takes the reader's argument if it is a shared option: 1 taken, 0 not a
-// shared option, -1 a bad value (the message in args.error).
-int TakeSharedOption(ArgReader& args, ToolOptions* opt);
+// Refuses a command line that does not name exactly one game to run.
+void RequireOneGame(const ArgReader& args, const ToolOptions& opt);

@@ -276,7 +276,51 @@ void Puffs(Sheet& s, Rng& rng, Rgb light, Rgb dark) {
         L.StampLight(s, s.CellX(c), s.CellY(c), 14);
     }
 }
-void Smoke(Sheet& s, Rng& rng) { Puffs(s, rng, Hex(0x969696), Hex(0x464646)); }
+// Damage smoke, mixed in at 0.6 over the frame. The game stacks the cells
+// into a column, 20 pixels apart, with the lower cells higher up (the top
+// puff is always cell 0, the one leaving the fire is the newest cell), and
+// over a column's life every cell passes every height. So each puff thins
+// upward in itself: a thick, dark body below that tears into ragged wisps
+// above; and from cell 6 to cell 0 the puffs grow wider, greyer and more
+// torn, the column's top being its thinnest part while it rises. A picture
+// drawn at a fixed alpha thins only by letting the frame through, so the
+// thinning is in the holes, not in a fading colour.
+void Smoke(Sheet& s, Rng& rng) {
+    const double w = s.cellW, h = s.cellH;
+    Noise2 noise(rng);
+    for (int c = 0; c < 7; ++c) {
+        const double rise = (6 - c) / 6.0;  // 0 the thickest puff, 1 the thinnest
+        const double rx = w / 2 * (0.95 + 0.12 * rise), ry = h / 2 * 0.92;
+        const double cx = w / 2 + rng.Range(-1.5, 1.5), cy = h / 2 + 1;
+        const double ox = c * 9.7, oy = c * 6.1;
+        for (int y = 0; y < s.cellH; ++y)
+            for (int x = 0; x < s.cellW; ++x) {
+                // The swirl: the point is pushed about by a coarse field first.
+                const double wx = x + 8 * (noise.Fractal(x * 0.08 + ox, y * 0.08 + oy) - 0.5);
+                const double wy = y + 8 * (noise.Fractal(x * 0.08 + oy + 31, y * 0.08 + ox + 13) - 0.5);
+                const double dx = (wx + 0.5 - cx) / rx, dy = (wy + 0.5 - cy) / ry;
+                const double lobes = noise.Fractal(wx * 0.14 + ox + 50, wy * 0.14 + oy + 50);
+                const double d = std::hypot(dx, dy) / (0.55 + 0.75 * lobes);
+                if (d >= 1) continue;
+                // Holes open toward the top of the puff and in the thinner puffs.
+                const double body = 1 - d * d;
+                const double up = std::clamp(-dy, 0.0, 1.0);
+                const double tear = noise.Fractal(x * 0.33 + ox + 90, y * 0.33 + oy + 90);
+                // ... and along the cell's border, so that no puff shows a straight cut.
+                const double border = std::min({x + 0.5, w - x - 0.5, y + 0.5, h - y - 0.5});
+                const double frayed = std::max(0.0, 3.5 - border) * 0.12;
+                if (0.65 * body + 0.8 * tear < 0.4 + 0.42 * rise + 0.4 * up + frayed) continue;
+                // Billows lit from above: light tops, dark undersides and folds.
+                const double fold = noise.Fractal(wx * 0.3 + ox + 120, wy * 0.3 + oy + 120);
+                const double light =
+                    std::clamp(0.45 - 0.3 * dy - 0.1 * dx + 1.2 * (fold - 0.5) + 0.15 * (body - 0.5), 0.0, 1.0);
+                // Thick smoke is dark and rich in contrast; thin smoke turns a flatter grey.
+                const Rgb dark = Mix(Hex(0x1C1C1E), Hex(0x46464A), rise);
+                const Rgb lit = Mix(Hex(0x7E7E80), Hex(0x8E8E92), rise);
+                s.Set(s.CellX(c) + x, s.CellY(c) + y, Mix(dark, lit, light));
+            }
+    }
+}
 void Powder(Sheet& s, Rng& rng) { Puffs(s, rng, Hex(0xF0ECE0), Hex(0x9A968C)); }
 
 void Detect1(Sheet& s, Rng&) { s.FillRect(0, 0, 16, 70, Rgb{200, 200, 200}); }

@@ -442,13 +442,14 @@ void Offline(Sheet& s, Rng& rng) {
     }
 }
 
-// HUD heads: helmet (black mask) and bare face (blue mask), a light sweeping across.
+// HUD heads: helmet (black mask) and bare face (blue mask), a light sweeping
+// across. The top row stays empty: the energy figure stands just above.
 void HeadIcon(Sheet& s, bool bare) {
     for (int c = 0; c < 8; ++c) {
         Layer L(14, 14);
-        cairo_translate(L.cr, 7, 7);
+        cairo_translate(L.cr, 7, 7.5);
         Look look = HeroLook(bare);
-        L.Ellipse(0, 0, 6, 6.5);
+        L.Ellipse(0, 0, 6, 6);
         L.StrokeKeep(Hex(0x20242C), 1.4);
         if (bare) {
             L.FillGradient(-6, -6, 6, 6, look.skin, Scale(look.skin, 0.7));

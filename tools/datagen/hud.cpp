@@ -11,8 +11,7 @@ namespace {
 
 // Expands a 5 x 7 glyph into a cell with the given column widths and row heights.
 template <int W, int H>
-void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh)[7], Rgb top, Rgb bottom,
-                 int topRow = 0) {
+void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh)[7], Rgb top, Rgb bottom) {
     const char* const* g = Glyph5x7(ch);
     if (!g) return;
     int total = 0;
@@ -25,12 +24,20 @@ void ExpandGlyph(Sheet& s, int cell, char ch, const int (&cw)[5], const int (&rh
                 for (int j = 0; j < rh[r]; ++j)
                     for (int i = 0; i < cw[c]; ++i) {
                         double t = static_cast<double>(y + j) / std::max(1, total - 1);
-                        s.Set(s.CellX(cell) + x + i, s.CellY(cell) + topRow + y + j, Mix(top, bottom, t));
+                        s.Set(s.CellX(cell) + x + i, s.CellY(cell) + y + j, Mix(top, bottom, t));
                     }
             x += cw[c];
         }
         y += rh[r];
     }
+}
+
+// A glyph drawn pixel by pixel: ten rows of '#' marks from row `top` of the
+// cell, shaded from `high` at the top row to `low` at the bottom one.
+void TenRowBitmap(Sheet& s, int cell, const char* const* rows, int top, Rgb high, Rgb low) {
+    for (int r = 0; r < 10; ++r)
+        for (int x = 0; rows[r][x]; ++x)
+            if (rows[r][x] == '#') s.Set(s.CellX(cell) + x, s.CellY(cell) + top + r, Mix(high, low, r / 9.0));
 }
 
 // The heads-up display adds its glyphs onto the frame, so a dark row of a
@@ -39,24 +46,58 @@ const Rgb kSilverLow{186, 192, 206};
 
 void Silverfont(Sheet& s, Rng&) {
     const char* chars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._():";
-    // Eight columns wide: letters are set 9 pixels apart and keep a gap.
+    // Eight columns by ten rows: letters are set 9 pixels apart and keep a
+    // gap, and the eleventh row stays clear so that a line of text never
+    // touches what is drawn just below it. Top, middle and bottom strokes
+    // are two rows thick.
     static const int cw[5] = {2, 1, 2, 1, 2};
-    static const int rh[7] = {2, 1, 2, 1, 2, 1, 2};
+    static const int rh[7] = {2, 1, 1, 2, 1, 1, 2};
     for (int i = 0; i < 41; ++i) ExpandGlyph<10, 11>(s, i, chars[i], cw, rh, kWhite, kSilverLow);
     // 41 is the space: left black.
-    ExpandGlyph<10, 11>(s, 42, '%', cw, rh, kWhite, kSilverLow);
+    // The "%" stands beside the display's bold digits: drawn for this size.
+    static const char* const percent[10] = {"###   ##", "###  ## ", "###  ## ", "    ##  ", "   ##   ",
+                                            "   ##   ", "  ##    ", " ##  ###", " ##  ###", "##   ###"};
+    TenRowBitmap(s, 42, percent, 0, kWhite, kSilverLow);
     ExpandGlyph<10, 11>(s, 43, '=', cw, rh, kWhite, kSilverLow);
 }
 
+// The display's digits, 10 x 10, drawn for this size rather than expanded
+// from the block alphabet: three-column uprights, two-row bars, and shapes
+// that stay apart when set 12 pixels apart ("77" is two sevens, not two
+// strokes: a full bar over a steep stem).
+const char* const kDisplayDigits[10][10] = {
+    {"  ######  ", " ######## ", "###    ###", "###    ###", "###    ###", "###    ###", "###    ###",
+     "###    ###", " ######## ", "  ######  "},
+    {"    ###   ", "  #####   ", " ######   ", "    ###   ", "    ###   ", "    ###   ", "    ###   ",
+     "    ###   ", " ######## ", " ######## "},
+    {" #######  ", "######### ", "##     ###", "       ###", "     #### ", "   ####   ", " ####     ",
+     "###       ", "##########", "##########"},
+    {"######### ", "##########", "       ###", "       ###", "  ####### ", "  ####### ", "       ###",
+     "       ###", "##########", "######### "},
+    {"###   ### ", "###   ### ", "###   ### ", "###   ### ", "##########", "##########", "      ### ",
+     "      ### ", "      ### ", "      ### "},
+    {"##########", "##########", "###       ", "###       ", "######### ", "##########", "       ###",
+     "       ###", "##########", "######### "},
+    {"  ####### ", " ######## ", "###       ", "###       ", "######### ", "##########", "###    ###",
+     "###    ###", "##########", " ######## "},
+    {"##########", "##########", "       ###", "       ###", "      ### ", "      ### ", "     ###  ",
+     "     ###  ", "     ###  ", "     ###  "},
+    {" ######## ", "##########", "###    ###", "###    ###", " ######## ", " ######## ", "###    ###",
+     "###    ###", "##########", " ######## "},
+    {" ######## ", "##########", "###    ###", "###    ###", "##########", " #########", "       ###",
+     "       ###", " ######## ", " #######  "},
+};
+
+// Digit rows start at row 3 of the 16-row cell: the clock (y 16) keeps a
+// clear row under "TIME" (y 8, ten rows), and the energy figure (y 5) a
+// clear row above the life icons (y 18, whose first row is empty).
+constexpr int kDigitTop = 3;
+
 void ScoreDigits(Sheet& s, Rng&) {
-    // Ten rows tall from row 3: the heads-up display sets these digits just
-    // below its labels and just above the life icons. Warning digits run
-    // from pale gold to a bright orange red.
-    static const int cw[5] = {2, 2, 3, 2, 2};
-    static const int rh[7] = {2, 1, 1, 2, 1, 1, 2};
+    // Warning digits run from pale gold to a bright orange red.
     for (int d = 0; d < 10; ++d) {
-        ExpandGlyph<14, 16>(s, d, static_cast<char>('0' + d), cw, rh, kWhite, kSilverLow, 3);
-        ExpandGlyph<14, 16>(s, 10 + d, static_cast<char>('0' + d), cw, rh, Rgb{255, 232, 140}, Rgb{255, 84, 36}, 3);
+        TenRowBitmap(s, d, kDisplayDigits[d], kDigitTop, kWhite, kSilverLow);
+        TenRowBitmap(s, 10 + d, kDisplayDigits[d], kDigitTop, Rgb{255, 232, 140}, Rgb{255, 84, 36});
     }
 }
 

@@ -91,6 +91,7 @@ const char* ClassName(SoundClass c) {
     switch (c) {
         case SoundClass::Music: return "music";
         case SoundClass::Voice: return "voice";
+        case SoundClass::Warning: return "warning";
         case SoundClass::Beep: return "beep";
         case SoundClass::HeroGun: return "hero gun";
         case SoundClass::EnemyGun: return "enemy gun";
@@ -106,7 +107,9 @@ const char* ClassName(SoundClass c) {
 }
 
 // The volumes are the game's own: where a sound is played at several, the
-// one of its most common use.
+// one of its most common use. Section 9 and 21's two machines walk side by
+// side: their steps, guns and warnings often start twice at once; smoke
+// puffs often rise two or three together.
 const SoundUse kSoundUses[] = {
     {"Data/Audio/Music/track1_s.ogg", SoundClass::Music, 1.0, true},
     {"Data/Audio/Music/track1_l.ogg", SoundClass::Music, 1.0, true},
@@ -125,7 +128,7 @@ const SoundUse kSoundUses[] = {
     {"Data/Audio/Voice/RemainSilent.wav", SoundClass::Voice, 0.9, false},
     {"Data/Audio/Voice/KestArgh.wav", SoundClass::Voice, 0.9, false},
     {"Data/Audio/Voice/prime.wav", SoundClass::Voice, 1.0, false},
-    {"Data/Audio/Voice/KR20sec.wav", SoundClass::Voice, 1.0, false},
+    {"Data/Audio/Voice/KR20sec.wav", SoundClass::Warning, 1.0, false, 2.0},
     {"Data/Audio/Sfx/CompBeep.wav", SoundClass::Beep, 1.0, false},
     {"Data/Audio/Sfx/CompBeepLow.wav", SoundClass::Beep, 1.0, false},
     {"Data/Audio/Sfx/Go.wav", SoundClass::Beep, 1.0, false},
@@ -133,11 +136,11 @@ const SoundUse kSoundUses[] = {
     {"Data/Audio/Sfx/Firemagnum.wav", SoundClass::HeroGun, 0.5, false},
     {"Data/Audio/Sfx/Fireberretta.wav", SoundClass::EnemyGun, 0.4, false},
     {"Data/Audio/Sfx/Fireuzi.wav", SoundClass::EnemyGun, 0.4, false},
-    {"Data/Audio/Sfx/Fire770uzi.wav", SoundClass::EnemyGun, 0.4, false},
+    {"Data/Audio/Sfx/Fire770uzi.wav", SoundClass::EnemyGun, 0.4, false, 0.8},
     {"Data/Audio/Sfx/Firemissile.wav", SoundClass::EnemyGun, 0.4, false},
-    {"Data/Audio/Sfx/Specialexplode.wav", SoundClass::Blast, 0.5, false},
+    {"Data/Audio/Sfx/Specialexplode.wav", SoundClass::Blast, 0.5, false, 1.0},
     {"Data/Audio/Sfx/Explosion.wav", SoundClass::Blast, 0.4, false},
-    {"Data/Audio/Sfx/Smoke.wav", SoundClass::Blast, 0.7, false},
+    {"Data/Audio/Sfx/Smoke.wav", SoundClass::Blast, 0.7, false, 1.2},
     {"Data/Audio/Sfx/Ricochet.wav", SoundClass::Impact, 1.0, false},
     {"Data/Audio/Sfx/Ricochet2.wav", SoundClass::Impact, 1.0, false},
     {"Data/Audio/Sfx/Bloodhit.wav", SoundClass::Impact, 0.3, false},
@@ -153,7 +156,7 @@ const SoundUse kSoundUses[] = {
     {"Data/Audio/Sfx/Motorbike.wav", SoundClass::Machine, 1.0, false},
     {"Data/Audio/Sfx/Chainattack.wav", SoundClass::Machine, 0.8, false},
     {"Data/Audio/Sfx/Chainidle.wav", SoundClass::Machine, 0.8, false},
-    {"Data/Audio/Sfx/KR770legs.wav", SoundClass::Machine, 0.5, false},
+    {"Data/Audio/Sfx/KR770legs.wav", SoundClass::Machine, 0.5, false, 1.0},
     {"Data/Audio/Sfx/Liftstartend.wav", SoundClass::Machine, 1.0, false},
     {"Data/Audio/Sfx/Liftloop.wav", SoundClass::Machine, 1.0, true},
     {"Data/Audio/Sfx/Keststep.wav", SoundClass::Movement, 0.7, false},

@@ -28,7 +28,8 @@ double Offset(const std::vector<float>& samples, int channels);
 
 enum class SoundClass {
     Music,      // stage, title, credits and end music
-    Voice,      // spoken lines (the hero, the end scene, the machine)
+    Voice,      // spoken lines (the hero, the end scene)
+    Warning,    // the machine's spoken warning as it enters
     Beep,       // clock and go beeps
     HeroGun,    // the hero's guns
     EnemyGun,   // the enemies' guns
@@ -47,6 +48,10 @@ struct SoundUse {
     SoundClass cls;
     double volume;  // the volume the game plays it at (its most common use)
     bool longSound; // measured over the whole file
+    // The loudest it is heard at, where that is more (two copies started
+    // together in step count twice); its peaks are kept down for that.
+    double loudestVolume = 0.0;
+    double PeakVolume() const { return loudestVolume > volume ? loudestVolume : volume; }
 };
 // Every sound file of the Data folder.
 extern const SoundUse kSoundUses[];

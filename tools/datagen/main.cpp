@@ -22,6 +22,7 @@
 #include "finish.h"
 #include "generators.h"
 #include "manifest.h"
+#include "tool_args.h"
 #include "writers.h"
 
 using namespace dg;
@@ -40,19 +41,25 @@ std::string ContactName(const std::string& path) {
     return name;
 }
 
+const char* const Usage =
+    "usage: datagen <output folder> [--contact <folder>] [--only <text>]\n"
+    "Writes the game's files into <output folder>/Data.\n"
+    "  --contact <folder>  also a review sheet of every picture, there\n"
+    "  --only <text>       only the files whose path holds <text>\n"
+    "Exit status 0; 1 when a file cannot be made; 2 on bad options.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: datagen <output folder> [--contact <folder>] [--only <text>]\n");
-        return 2;
+    std::string outRoot, contactDir, only;
+    ArgReader args(argc, argv, "datagen", Usage, 2);
+    while (args.Next()) {
+        if (args.Arg() == "--contact") contactDir = args.Value();
+        else if (args.Arg() == "--only") only = args.Value();
+        else if (args.Positional() && outRoot.empty()) outRoot = args.Arg();
+        else args.Unknown();
     }
-    std::string outRoot = argv[1];
-    std::string contactDir, only;
-    for (int i = 2; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--contact") == 0) contactDir = argv[i + 1];
-        else if (std::strcmp(argv[i], "--only") == 0) only = argv[i + 1];
-    }
+    if (outRoot.empty()) args.Fail("give the output folder");
     auto start = std::chrono::steady_clock::now();
 
     Generators gens;

@@ -224,9 +224,10 @@ void Motif(Band& b, double bar, int transpose, double vel, bool bell) {
 // --------------------------------------------------------------- pieces
 
 // Each piece's gain, set so it is heard at the music's level; an intro shares
-// its long part's gain, so the two meet at one level.
-constexpr double kTrack1Gain = -11.5;
-constexpr double kTrack2Gain = -10.8;
+// its long part's gain, so the two meet at one level. The stage tracks sit
+// 2 dB under the front end's pieces: under the fight, below the hero's gun.
+constexpr double kTrack1Gain = -13.6;
+constexpr double kTrack2Gain = -12.9;
 constexpr double kTitleGain = -6.7;
 constexpr double kCreditsGain = -3.6;  // played at 0.9
 constexpr double kEndGain = -3.4;

@@ -201,6 +201,25 @@ void RollerDoor(Layer& L, double x, double w, double top) {
     L.Fill(Hex(0x3A3C40));
 }
 
+bool UnderCaption(double a, double b) { return b > kCaptionX0 && a < kCaptionX1; }
+
+void ShadeUnderCaption(Sheet& s, int top, int left) {
+    constexpr double kTop = 196, kFeather = 14, kKnee = 30, kRatio = 0.33;
+    for (int y = std::max(0, static_cast<int>(kTop) - top); y < std::min(s.height, kWallFoot - top); ++y)
+        for (int x = std::max(0, static_cast<int>(kCaptionX0 - kFeather) - left);
+             x < std::min(s.width, static_cast<int>(kCaptionX1 + kFeather) - left); ++x) {
+            if (!s.On(x, y)) continue;
+            const double wx = x + left + 0.5, wy = y + top + 0.5;
+            const double side = std::min(wx - (kCaptionX0 - kFeather), kCaptionX1 + kFeather - wx) / kFeather;
+            const double weight = std::clamp(std::min(side, (wy - kTop) / 5), 0.0, 1.0);
+            const Rgb c = s.Get(x, y);
+            const double luma = 0.3 * c.r + 0.59 * c.g + 0.11 * c.b;
+            if (luma <= kKnee) continue;
+            const double tamed = (kKnee + (luma - kKnee) * kRatio) / luma;
+            s.Set(x, y, Scale(c, 1.0 + (tamed - 1.0) * weight));
+        }
+}
+
 void FinishStrip(Layer& L, Sheet& s, Rng& r, double grain) {
     L.StampHard(s, 0, 0);
     for (int y = 0; y < s.height; ++y)

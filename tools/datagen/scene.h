@@ -39,6 +39,17 @@ void RollerDoor(Layer& L, double x, double w, double top);
 // Stamps the layer into the strip and adds a fine grain to the art.
 void FinishStrip(Layer& L, Sheet& s, Rng& r, double grain);
 
+// The stage caption stands on a section's first screen, added onto the
+// frame at rows 205..229 over the middle columns: world x 240..400 of a
+// strip (the camera starts at 0), just above the wall foot. Whether the span
+// a..b meets those columns: nothing bright or striped is put there.
+constexpr double kCaptionX0 = 240, kCaptionX1 = 400;
+bool UnderCaption(double a, double b);
+// Tames the art behind the caption (rows 196 to the wall foot, soft at the
+// sides and the top): above a low knee the brightness rises only at a third.
+// `top` is the screen y of the sheet's row 0; `left` the world x of its column 0.
+void ShadeUnderCaption(Sheet& s, int top = 0, int left = 0);
+
 bool InSpans(const std::vector<Span>& spans, double x);
 
 }  // namespace dg

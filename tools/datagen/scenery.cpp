@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "generators.h"
+#include "scene.h"
 
 namespace dg {
 namespace {
@@ -381,7 +382,9 @@ void Roofpipes(Sheet& s, Rng&) {
         L.Fill(Hex(0xB03020));
     }
     L.StampHard(s, 0, 0);
-    s.DimForDisplay(kDisplayRows + 14, 8);  // drawn 14 rows above the screen
+    // Drawn 14 rows above the screen, the pipes run right under the energy
+    // figure and the life icons: kept darker than the rest of the ceiling.
+    s.DimForDisplay(kDisplayRows + 14, 8, 30, 0.2);
 }
 
 void Boxes(Sheet& s, Rng&) {
@@ -557,10 +560,13 @@ void GlassPane(Sheet& s, Rgb tint) {
 }
 void Pillarglass2(Sheet& s, Rng&) { GlassPane(s, Hex(0x8AA0B8)); }
 void Pillarglass4(Sheet& s, Rng&) { GlassPane(s, Hex(0x6A90C0)); }
+// The lobby's glass front on the first screen, drawn at 0.3 from y 86 over
+// the whole width: smoked glass, tamed again behind the stage caption.
 void Pillarglass3(Sheet& s, Rng&) {
-    GlassPane(s, Hex(0x7A98B8));
+    GlassPane(s, Hex(0x4A5E78));
     for (int x = 0; x < 640; x += 80)
         for (int y = 0; y < 151; ++y) s.Set(x, y, Hex(0x2A3440));
+    ShadeUnderCaption(s, 86);
 }
 
 void Pillar(Sheet& s, Rng&) {

@@ -20,14 +20,16 @@ void ClearRect(Layer& L, double x, double y, double w, double h) {
     cairo_restore(L.cr);
 }
 
-// Factory wall: panels, pipes, a catwalk.
-void HallWall(Layer& L, double x0, double x1, Rgb tone) {
+// Factory wall: panels, pipes, a catwalk. `captioned`: the first screen
+// shows the stage caption, and the hazard stripes stop short of it.
+void HallWall(Layer& L, double x0, double x1, Rgb tone, bool captioned) {
     L.Rect(x0, 0, x1 - x0, kWallFoot);
     L.FillGradient(0, 0, 0, kWallFoot, Scale(tone, 0.5), tone);
     for (double x = x0 - std::fmod(x0, 80); x < x1; x += 80) L.Line(x, 0, x, kWallFoot, Scale(tone, 0.6), 2);
     L.Rect(x0, 200, x1 - x0, 37);
     L.Fill(Scale(tone, 0.75));
-    for (double x = x0 - std::fmod(x0, 40); x < x1; x += 40) L.Line(x, 200, x + 20, 237, Hex(0xC0A020), 6);
+    for (double x = x0 - std::fmod(x0, 40); x < x1; x += 40)
+        if (!captioned || !UnderCaption(x - 4, x + 24)) L.Line(x, 200, x + 20, 237, Hex(0xC0A020), 6);
     L.Rect(x0, 92, x1 - x0, 6);  // catwalk
     L.Fill(Hex(0x3A3C40));
     for (double x = x0 - std::fmod(x0, 16); x < x1; x += 16) L.Line(x, 72, x, 92, Hex(0x3A3C40), 1.5);
@@ -55,7 +57,7 @@ void LampBracket(Layer& L, double x, double y) {
 void FactoryStrip(Sheet& s, Rng& r) {
     const int W = 1920;
     Layer L(W, 480);
-    HallWall(L, 0, W, Hex(0x5A6068));
+    HallWall(L, 0, W, Hex(0x5A6068), true);
     // The open bay and a narrow gap: skylit openings to the yard.
     for (Span g : {Span{452, 480}, Span{932, 1591}}) {
         double a = g.a - 10, b = g.b + 10;
@@ -95,11 +97,12 @@ void FactoryStrip(Sheet& s, Rng& r) {
     }
     ConcreteFloor(L, 0, W, Hex(0x5A5A58), r);
     FinishStrip(L, s, r, 0.1);
+    ShadeUnderCaption(s);
 }
 
 void StorageStrip(Sheet& s, Rng& r) {
     Layer L(640, 480);
-    HallWall(L, 0, 640, Hex(0x4E545A));
+    HallWall(L, 0, 640, Hex(0x4E545A), false);
     for (double x : {40.0, 220.0, 400.0}) {  // shelving
         L.Rect(x, 110, 150, 127);
         L.StrokeKeep(kOut, 2);
@@ -172,6 +175,7 @@ void GraveyardStrip(Sheet& s, Rng& r) {
         L.Line(x, y, x + r.Range(-2, 2), y - r.Range(3, 7), Hex(0x3A5A2E), 1);
     }
     FinishStrip(L, s, r, 0.12);
+    ShadeUnderCaption(s);
 }
 
 void EntranceStrip(Sheet& s, Rng& r) {
@@ -235,6 +239,7 @@ void EntranceStrip(Sheet& s, Rng& r) {
         L.Fill(Hex(0xB89A60));
     }
     for (double x = 300; x < W; x += 430) {
+        if (UnderCaption(x - 24, x + 24)) continue;
         L.Rect(x - 10, 212, 20, 25);
         L.StrokeKeep(kOut, 1.5);
         L.Fill(Hex(0x4A4038));
@@ -251,6 +256,7 @@ void EntranceStrip(Sheet& s, Rng& r) {
         cairo_fill(L.cr);
     }
     FinishStrip(L, s, r, 0.05);
+    ShadeUnderCaption(s);
 }
 
 void ElevatorStrip(Sheet& s, Rng& r) {
@@ -663,7 +669,8 @@ void JunkyardStrip(Sheet& s, Rng& r) {
     const int W = 5400;
     Layer L(W, 480);
     JunkHorizon(L, -40, W + 40, r);
-    for (double x : {260.0, 1980.0, 3300.0, 4700.0}) TyrePile(L, x);
+    // The first pile stands clear of the stage caption.
+    for (double x : {440.0, 1980.0, 3300.0, 4700.0}) TyrePile(L, x);
     for (double x : {620.0, 2400.0, 4300.0}) Cabin(L, x);
     for (double x : {120.0, 1180.0, 2880.0, 4020.0, 5200.0}) Floodlight(L, x);
     YardSign(L, 900);
@@ -683,13 +690,14 @@ void JunkyardStrip(Sheet& s, Rng& r) {
     Crane(L, 1500);
     DirtFloor(L, 0, W, r);
     FinishStrip(L, s, r, 0.12);
+    ShadeUnderCaption(s);
 }
 
 void JunkendStrip(Sheet& s, Rng& r) {
     Layer L(640, 480);
     JunkHorizon(L, -40, 680, r);
     Floodlight(L, 60);
-    TyrePile(L, 250);
+    TyrePile(L, 110);  // clear of the stage caption
     // A container front between 419 and 584.
     L.Rect(409, 110, 185, 127);
     L.StrokeKeep(kOut, 2);
@@ -706,6 +714,7 @@ void JunkendStrip(Sheet& s, Rng& r) {
     cairo_fill(L.cr);
     DirtFloor(L, 0, 640, r);
     FinishStrip(L, s, r, 0.12);
+    ShadeUnderCaption(s);
 }
 
 }  // namespace

@@ -216,6 +216,7 @@ void GasStationStrip(Sheet& s, Rng& r) {
     BuildStreet(s, r, st, L);
     GasStation(L, 4590, 5244);
     FinishStrip(L, s, r, 0.1);
+    ShadeUnderCaption(s);
 }
 
 void WarehouseStrip(Sheet& s, Rng& r) {
@@ -240,6 +241,7 @@ void WarehouseStrip(Sheet& s, Rng& r) {
         L.Fill(Hex(0x4A3028));
     }
     FinishStrip(L, s, r, 0.1);
+    ShadeUnderCaption(s);
 }
 
 // A neon sign on a dark board: `word` in tubes of colour `neon`, with a glow.
@@ -334,11 +336,13 @@ void SteelmillStrip(Sheet& s, Rng& r) {
     }
     // Hazard stripes along the base.
     for (double x = 0; x < W; x += 24) {
+        if (UnderCaption(x - 6, x + 12)) continue;
         L.Poly({x, 225, x + 12, 225, x + 6, 237, x - 6, 237});
         L.Fill(Hex(0xC8A020));
     }
     // Furnace mouths glowing.
     for (double x = 300; x < 3600; x += 620) {
+        if (UnderCaption(x - 20, x + 110)) continue;
         L.Rect(x, 120, 90, 117);
         L.StrokeKeep(Hex(0x0A0A0E), 3);
         L.FillGradient(0, 120, 0, 237, Hex(0xFFD060), Hex(0xB02000));
@@ -382,6 +386,7 @@ void SteelmillStrip(Sheet& s, Rng& r) {
     L.Rect(0, kWallFoot, 140, 12);
     L.Fill(Hex(0x2A2A2E));
     FinishStrip(L, s, r, 0.1);
+    ShadeUnderCaption(s);
 }
 
 }  // namespace

@@ -28,6 +28,12 @@ void Biquad::BandPass(double freq, double q) {
     Norm(*this, al, 0, -al, 1 + al, -2 * c, 1 - al);
 }
 
+void Biquad::AllPass(double freq, double q) {
+    freq = std::clamp(freq, 10.0, kRate * 0.45);
+    double w = kTau * freq / kRate, c = std::cos(w), al = std::sin(w) / (2 * q);
+    Norm(*this, 1 - al, -2 * c, 1 + al, 1 + al, -2 * c, 1 - al);
+}
+
 void MixInto(Wave& dst, const Wave& src, int at, double gain) {
     if (at < 0) at = 0;
     if (dst.size() < src.size() + at) dst.resize(src.size() + at, 0.0f);

@@ -21,6 +21,8 @@ struct Biquad {
     void LowPass(double freq, double q);
     void HighPass(double freq, double q);
     void BandPass(double freq, double q);
+    // Passes every frequency at full strength, turning the phase around `freq`.
+    void AllPass(double freq, double q);
     double Run(double x) {
         double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
         x2 = x1;

@@ -18,29 +18,32 @@
 #include "demo_files.h"
 #include "media.h"
 #include "media_internal.h"
+#include "tool_args.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+const char* const Usage =
+    "usage: mediademo [--frames N] [--screenshot out.png]\n"
+    "  --frames N         end after N presented frames (default: at Escape)\n"
+    "  --screenshot FILE  save the last frame as a PNG file\n"
+    "Exit status 0; 1 when it fails; 2 on bad options.\n";
 
 struct Options {
     int frames = -1;
     std::string screenshot;
 };
 
-bool ParseOptions(int argc, char** argv, Options& o) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--frames" && i + 1 < argc) {
-            o.frames = std::atoi(argv[++i]);
-        } else if (arg == "--screenshot" && i + 1 < argc) {
-            o.screenshot = argv[++i];
-        } else {
-            std::fprintf(stderr, "usage: mediademo [--frames N] [--screenshot out.png]\n");
-            return false;
-        }
+Options ParseOptions(int argc, char** argv) {
+    Options o;
+    ArgReader args(argc, argv, "mediademo", Usage, 2);
+    while (args.Next()) {
+        if (args.Arg() == "--frames") o.frames = static_cast<int>(args.Number(1, INT32_MAX));
+        else if (args.Arg() == "--screenshot") o.screenshot = args.Value();
+        else args.Unknown();
     }
-    return true;
+    return o;
 }
 
 struct Picture {
@@ -196,8 +199,7 @@ void DrawFrame(int n, int32_t ball, int32_t ship, int32_t floor, float pan) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    if (!ParseOptions(argc, argv, options)) return 2;
+    const Options options = ParseOptions(argc, argv);
 
     InitRuntime();
     InitAudio();

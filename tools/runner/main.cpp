@@ -176,58 +176,34 @@ bool WriteMix(const std::string& path, const std::vector<int16_t>& mix) {
     return std::fclose(f) == 0 && ok;
 }
 
-bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
-    ArgReader args(argc, argv);
+void ParseOptions(int argc, char** argv, Options* opt) {
+    ArgReader args(argc, argv, "headless_runner", Usage);
     while (args.Next()) {
-        const int shared = TakeSharedOption(args, opt);
-        if (shared < 0) {
-            *error = args.error;
-            return false;
-        }
-        if (shared > 0) continue;
+        if (TakeSharedOption(args, opt)) continue;
         const std::string& arg = args.Arg();
-        int64_t n = 0;
-        bool ok = true;
         if (arg == "--clock") {
-            ok = args.Number(&n, INT32_MIN, INT32_MAX);
-            opt->clock = static_cast<int32_t>(n);
+            opt->clock = static_cast<int32_t>(args.Number(INT32_MIN, INT32_MAX));
         } else if (arg == "--ticks-per-pass") {
-            ok = args.Number(&n, 1, 100000);
-            opt->ticksPerPass = static_cast<int32_t>(n);
+            opt->ticksPerPass = static_cast<int32_t>(args.Number(1, 100000));
         } else if (arg == "--max-ms") {
-            ok = args.Number(&opt->maxMs, 1, INT32_MAX);
+            opt->maxMs = args.Number(1, INT32_MAX);
         } else if (arg == "--audio") {
-            ok = args.Value(&opt->audio);
+            opt->audio = args.Value();
         } else if (arg == "--digest") {
             opt->digest = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::fputs(Usage, stdout);
-            std::exit(0);
         } else {
-            *error = "unknown option " + arg;
-            return false;
-        }
-        if (!ok) {
-            *error = args.error;
-            return false;
+            args.Unknown();
         }
     }
-    if ((opt->stage != 0) == opt->fromStart) {
-        *error = "give exactly one of --stage N and --from-start";
-        return false;
-    }
-    return true;
+    RequireOneGame(args, *opt);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string error;
     g.opt.data = RUNNER_DEFAULT_DATA;
-    if (!ParseOptions(argc, argv, &g.opt, &error)) {
-        std::fprintf(stderr, "headless_runner: %s\n%s", error.c_str(), Usage);
-        return 1;
-    }
+    ParseOptions(argc, argv, &g.opt);
+    std::string error;
     // The data folder becomes the working directory: the paths are taken first.
     if (!g.opt.audio.empty()) g.opt.audio = std::filesystem::absolute(g.opt.audio).string();
     if (!g.timeline.Load(g.opt.input, &error) || !EnterDataFolder(g.opt.data, &error)) {

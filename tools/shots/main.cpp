@@ -215,15 +215,10 @@ bool ParseShotList(const std::string& list, int64_t low, std::multimap<int64_t, 
     return !list.empty();
 }
 
-bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
-    ArgReader args(argc, argv);
+void ParseOptions(int argc, char** argv, Options* opt) {
+    ArgReader args(argc, argv, "shots", Usage);
     while (args.Next()) {
-        const int shared = TakeSharedOption(args, opt);
-        if (shared < 0) {
-            *error = args.error;
-            return false;
-        }
-        if (shared > 0) continue;
+        if (TakeSharedOption(args, opt)) continue;
         const std::string& arg = args.Arg();
         std::multimap<int64_t, std::string>* shots = nullptr;
         int64_t low = 1;
@@ -237,65 +232,42 @@ bool ParseOptions(int argc, char** argv, Options* opt, std::string* error) {
         } else if (arg == "--shot-title") {
             shots = &opt->titleShots;
         } else if (arg == "--shot-loading") {
-            if (!args.Value(&opt->loadingShot)) {
-                *error = args.error;
-                return false;
-            }
+            opt->loadingShot = args.Value();
         } else if (arg == "--skip-intro") {
             opt->skipIntro = true;
         } else if (arg == "--trace") {
             opt->trace = true;
         } else if (arg == "--max-ms") {
-            if (!args.Number(&opt->maxMs, 1, INT32_MAX)) {
-                *error = args.error;
-                return false;
-            }
-        } else if (arg == "--help" || arg == "-h") {
-            std::fputs(Usage, stdout);
-            std::exit(0);
+            opt->maxMs = args.Number(1, INT32_MAX);
         } else {
-            *error = "unknown option " + arg;
-            return false;
+            args.Unknown();
         }
         if (shots) {
-            std::string list;
-            if (!args.Value(&list)) {
-                *error = args.error;
-                return false;
-            }
+            const std::string list = args.Value();
             if (!ParseShotList(list, low, shots)) {
-                *error = "bad shot list for " + arg + ": " + list + " (expected N:FILE.png[,N:FILE.png...])";
-                return false;
+                args.Fail("bad shot list for " + arg + ": " + list + " (expected N:FILE.png[,N:FILE.png...])");
             }
         }
     }
-    if ((opt->stage != 0) == opt->fromStart) {
-        *error = "give exactly one of --stage N and --from-start";
-        return false;
-    }
+    RequireOneGame(args, *opt);
     if (opt->stage != 0 && (!opt->loadingShot.empty() || !opt->titleShots.empty() || opt->skipIntro)) {
-        *error = "--shot-loading, --shot-title and --skip-intro need --from-start";
-        return false;
+        args.Fail("--shot-loading, --shot-title and --skip-intro need --from-start");
     }
     AnyShotsAsked = ShotsLeft() > 0;
-    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string error;
     g.opt.data = SHOTS_DEFAULT_DATA;
-    if (!ParseOptions(argc, argv, &g.opt, &error)) {
-        std::fprintf(stderr, "shots: %s\n%s", error.c_str(), Usage);
-        return 1;
-    }
+    ParseOptions(argc, argv, &g.opt);
     // Shots are written where the caller asked, before the working folder
     // moves to the data's.
     for (auto* shots : {&g.opt.passShots, &g.opt.msShots, &g.opt.frameShots, &g.opt.titleShots}) {
         for (auto& shot : *shots) shot.second = AbsolutePath(shot.second);
     }
     if (!g.opt.loadingShot.empty()) g.opt.loadingShot = AbsolutePath(g.opt.loadingShot);
+    std::string error;
     if (!g.timeline.Load(g.opt.input, &error) || !EnterDataFolder(g.opt.data, &error)) {
         std::fprintf(stderr, "shots: %s\n", error.c_str());
         return 1;

@@ -13,8 +13,9 @@ namespace watch {
 using Hook = void (*)();
 // Called right after each frame is presented (the surface still holds it).
 void SetPresentHook(Hook hook);
-// Called each time the backend is about to take in its waiting events: on
-// every input query and after every present.
+// Called at each input poll of the backend: on every input query and after
+// every present (the backend takes its waiting events in at the first poll
+// of each millisecond).
 void SetPollHook(Hook hook);
 // Frames presented since the program began.
 int64_t PresentedFrames();

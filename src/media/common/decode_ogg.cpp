@@ -50,6 +50,8 @@ size_t ReadMemory(void* out, size_t size, size_t count, void* source) {
     auto* r = static_cast<MemoryReader*>(source);
     if (size == 0) return 0;
     const size_t items = std::min(count, (r->bytes->size() - r->at) / size);
+    // An empty file's bytes have no address at all: nothing to copy.
+    if (items == 0) return 0;
     std::memcpy(out, r->bytes->data() + r->at, items * size);
     r->at += items * size;
     return items;

@@ -154,6 +154,11 @@ bool DecodePng(const std::string& path, Picture& out, std::string* error) {
     picture.rgb.resize(static_cast<size_t>(width) * height * 3);
     rows.resize(height);
     for (png_uint_32 y = 0; y < height; ++y) rows[y] = picture.rgb.data() + static_cast<size_t>(y) * width * 3;
+    // libpng lets image data that runs on past the last row the header
+    // gives, or whose compressed stream fails its own checksum once the rows
+    // are read, pass with a warning: the picture would load cut. From here on
+    // (the image data and what follows it) every such fault refuses the file.
+    png_set_benign_errors(png, 0);
     png_read_image(png, rows.data());
     png_read_end(png, nullptr);
     png_destroy_read_struct(&png, &info, nullptr);

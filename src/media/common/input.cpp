@@ -1,6 +1,6 @@
 // Keyboard and joystick tables. Backends feed events in; the game reads held
 // states and press counts on demand, each query first taking in the events
-// that are waiting.
+// that are waiting, once per millisecond of the clock.
 #include <cmath>
 #include <cstring>
 
@@ -16,6 +16,8 @@ struct InputTables {
     int32_t joyHits[JoyPorts][JoyButtons];
     float joyAxis[JoyPorts][2];
     int32_t joystickCount;
+    bool intakeTaken;  // the waiting events were taken in at intakeAt
+    int32_t intakeAt;
 };
 InputTables g_in;
 
@@ -44,6 +46,15 @@ void JoyAxisEvent(int32_t port, int32_t axis, float value) {
     g_in.joyAxis[port][axis] = value < -1.0f ? -1.0f : (value > 1.0f ? 1.0f : value);
 }
 
+void TakeInWaitingEvents(void (*takeIn)()) {
+    if (g_in.intakeTaken && ElapsedMillis() == g_in.intakeAt) return;
+    takeIn();
+    // Read after the intake, which may take a while: the next moment begins
+    // when the clock moves on from where the intake ended.
+    g_in.intakeTaken = true;
+    g_in.intakeAt = ElapsedMillis();
+}
+
 void SetJoystickCountValue(int32_t count) { g_in.joystickCount = count < 0 ? 0 : count; }
 
 void ResetInput() { std::memset(&g_in, 0, sizeof g_in); }
@@ -66,6 +77,8 @@ int32_t KeyHitCount(int32_t key) {
 }
 
 void FlushKeyStates() {
+    // Every press made up to the flush is forgotten, in this moment or not.
+    g_in.intakeTaken = false;
     media::PumpEvents();
     std::memset(g_in.keyDown, 0, sizeof g_in.keyDown);
     std::memset(g_in.keyHits, 0, sizeof g_in.keyHits);

@@ -23,9 +23,11 @@ struct State {
     uint32_t clock = 1000;
     int32_t ticksPerWait = 0;
     std::function<void()> pollHook;
+    std::vector<std::pair<int32_t, bool>> postedKeys;  // waiting to be taken in
     std::vector<int32_t> answers;
     size_t answerIndex = 0;
     std::vector<std::string> questions;
+    std::vector<std::string> failures;
     std::vector<DrawCall> calls;
     bool record = true;
     int64_t callCount = 0;
@@ -150,6 +152,7 @@ void TapKey(int32_t key) {
     media::KeyEvent(key, true);
     media::KeyEvent(key, false);
 }
+void PostKey(int32_t key, bool down) { g.postedKeys.emplace_back(key, down); }
 void SetJoystickCount(int32_t count) { media::SetJoystickCountValue(count); }
 void SetJoyButton(int32_t port, int32_t button, bool down) { media::JoyButtonEvent(port, button, down); }
 void TapJoyButton(int32_t port, int32_t button) {
@@ -166,6 +169,7 @@ void SetYesNoCancelAnswers(std::vector<int32_t> answers) {
     g.answerIndex = 0;
 }
 std::vector<std::string> AskedQuestions() { return g.questions; }
+const std::vector<std::string>& ReportedFailures() { return g.failures; }
 
 const std::vector<DrawCall>& DrawCalls() { return g.calls; }
 void ClearDrawCalls() { g.calls.clear(); }
@@ -192,6 +196,10 @@ void PumpEvents() {
         g.pollHook();
         g.inHook = false;
     }
+    TakeInWaitingEvents([] {
+        for (const auto& [key, down] : g.postedKeys) KeyEvent(key, down);
+        g.postedKeys.clear();
+    });
 }
 
 void BackendHandleReleased(int32_t handle) { g.timers.erase(handle); }
@@ -202,7 +210,9 @@ void SetHiddenPixelSkipping(bool) {}
 }  // namespace media
 
 void InitRuntime() {}
-void InitAudio() { media::SetMixerDriven(false); }
+// The recording, while on, is this backend's audio output: it drives the
+// mixer, as a device would, whenever start-up opens the audio.
+void InitAudio() { media::SetMixerDriven(g.recordMix); }
 void InitKeyboard() {}
 void InitJoystick() {}
 void InitDisplay() {}
@@ -292,9 +302,12 @@ void StopTickTimer(int32_t timer) { g.timers.erase(timer); }
 
 void ExitProgram() { throw headless::MediaExit{0, ""}; }
 
-void FailAndExit(const std::string& message, int32_t status) {
+void ReportFailure(const std::string& message) {
     std::fprintf(stderr, "%s\n", message.c_str());
-    throw headless::MediaExit{status, message};
+    g.failures.push_back(message);
 }
 
-void ShowErrorBox(const std::string&, const std::string&) {}
+void FailAndExit(const std::string& message, int32_t status) {
+    ReportFailure(message);
+    throw headless::MediaExit{status, message};
+}

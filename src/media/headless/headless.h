@@ -42,6 +42,10 @@ const std::vector<int16_t>& RecordedMix();  // interleaved L, R at 44100 Hz
 // ---- scripted input
 void SetKey(int32_t key, bool down);  // a down that was up counts a press
 void TapKey(int32_t key);             // press and release: one press counted
+// A key event that waits, as a real keyboard's does, for the next intake:
+// the first input query once the clock has moved on, or a flush. (SetKey,
+// TapKey and the rest take effect at once.)
+void PostKey(int32_t key, bool down);
 void SetJoystickCount(int32_t count);
 void SetJoyButton(int32_t port, int32_t button, bool down);
 void TapJoyButton(int32_t port, int32_t button);
@@ -51,6 +55,8 @@ void SetPollHook(std::function<void()> hook);
 // Answers for AskYesNoCancel, taken in order; -1 (cancel) when they run out.
 void SetYesNoCancelAnswers(std::vector<int32_t> answers);
 std::vector<std::string> AskedQuestions();
+// The messages ReportFailure (and FailAndExit) would have shown the player.
+const std::vector<std::string>& ReportedFailures();
 
 // ---- recorded drawing
 enum class Op { Clear, Present, Draw, Tile, Fill, Plot, Grab };

@@ -26,6 +26,11 @@ bool MoveOver(const std::string& from, const std::string& to);
 // caller shows its own.
 bool AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer);
 
+// Shows a failure in the system's own message box with an OK button, above
+// every window, and returns once it is closed; `text` has its lines
+// separated by '\n'. Returns false where the system has no such box.
+bool ShowFailure(const std::string& title, const std::string& text);
+
 // Has the C library give blocks of memory as large as pictures back to the
 // system as soon as they are freed, where it keeps them otherwise.
 void ReturnLargeBlocksWhenFreed();

@@ -29,6 +29,8 @@ bool MoveOver(const std::string& from, const std::string& to) {
 
 bool AskYesNoCancel(const std::string&, const std::string&, bool, int32_t*) { return false; }
 
+bool ShowFailure(const std::string&, const std::string&) { return false; }
+
 void ReturnLargeBlocksWhenFreed() {
 #if defined(__GLIBC__)
     // Pictures, decoded files and the graphics driver's working memory come

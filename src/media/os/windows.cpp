@@ -25,6 +25,16 @@ std::wstring Wide(const std::string& utf8) {
     return out;
 }
 
+// A message box wants its lines ended by CR LF.
+std::wstring BoxText(const std::string& text) {
+    std::string lines;
+    for (char c : text) {
+        if (c == '\n') lines += '\r';
+        lines += c;
+    }
+    return Wide(lines);
+}
+
 }  // namespace
 
 bool EnterProgramFolder() {
@@ -54,17 +64,17 @@ bool MoveOver(const std::string& from, const std::string& to) {
 }
 
 bool AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer) {
-    // A message box wants its lines ended by CR LF.
-    std::string lines;
-    for (char c : text) {
-        if (c == '\n') lines += '\r';
-        lines += c;
-    }
     const UINT style = MB_YESNOCANCEL | MB_SETFOREGROUND | MB_TASKMODAL | (serious ? MB_ICONWARNING : 0);
-    const int pressed = MessageBoxW(nullptr, Wide(lines).c_str(), Wide(title).c_str(), style);
+    const int pressed = MessageBoxW(nullptr, BoxText(text).c_str(), Wide(title).c_str(), style);
     if (pressed == 0) return false;  // no box could be shown
     *answer = pressed == IDYES ? 1 : (pressed == IDNO ? 0 : -1);
     return true;
+}
+
+bool ShowFailure(const std::string& title, const std::string& text) {
+    // Topmost, so that a full-screen game window does not hide it.
+    const UINT style = MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TASKMODAL | MB_TOPMOST;
+    return MessageBoxW(nullptr, BoxText(text).c_str(), Wide(title).c_str(), style) != 0;
 }
 
 // The system's heap hands blocks that large back by itself once freed.

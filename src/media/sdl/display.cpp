@@ -33,7 +33,11 @@ std::string SdlError() {
     return text.empty() ? "unknown error" : text;
 }
 
+void CloseDisplay();
+
 [[noreturn]] void CannotOpen(const std::string& why) {
+    // A window half made goes before the player is told.
+    CloseDisplay();
     FailAndExit("cannot open the " + std::to_string(g_display.width) + " x " + std::to_string(g_display.height) +
                     " display: " + why,
                 1);

@@ -150,8 +150,10 @@ void InitJoystick() {
 }
 
 namespace media {
+namespace {
 
-void PumpEvents() {
+// What SDL holds, into the shared tables.
+void TakeInSdlEvents() {
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0) return;
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
@@ -186,5 +188,9 @@ void PumpEvents() {
         }
     }
 }
+
+}  // namespace
+
+void PumpEvents() { TakeInWaitingEvents(TakeInSdlEvents); }
 
 }  // namespace media

@@ -161,12 +161,20 @@ void StopTickTimer(int32_t timer) { sdlmedia::g_timers.erase(timer); }
 
 void ExitProgram() { sdlmedia::EndProcess(0); }
 
-void FailAndExit(const std::string& message, int32_t status) {
+void ReportFailure(const std::string& message) {
+    // The line first: it stays even when no box can be shown.
     std::fprintf(stderr, "%s\n", sdlmedia::OneLine(message).c_str());
-    sdlmedia::EndProcess(status);
+    std::fflush(stderr);
+    // Without a running video system there is no display to show a box on
+    // (SDL would still try to reach one); on the drivers that show nothing
+    // SDL would put its box on whatever X display it finds, and wait there.
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || sdlmedia::VideoDriverShowsNothing()) return;
+    if (media::os::ShowFailure(sdlmedia::g_title, message)) return;
+    SDL_Window* over = sdlmedia::DisplayIsOpen() ? sdlmedia::TheDisplay().window : nullptr;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, sdlmedia::g_title.c_str(), message.c_str(), over);
 }
 
-void ShowErrorBox(const std::string& title, const std::string& message) {
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || sdlmedia::VideoDriverShowsNothing()) return;
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), sdlmedia::TheDisplay().window);
+void FailAndExit(const std::string& message, int32_t status) {
+    ReportFailure(message);
+    sdlmedia::EndProcess(status);
 }
