@@ -5,7 +5,8 @@
 #                   and one with AddressSanitizer and UBSan
 #   ./run.sh build  set-up and the normal build only
 #   ./run.sh windows  set-up and the Windows build in build-win/ (cross-built
-#                   with mingw-w64; test it with: ctest --test-dir build-win)
+#                   with mingw-w64; test it with: ctest --test-dir build-win),
+#                   packed for players in build-win/streetwarden-windows.zip
 #   ./run.sh --help this text
 # Anything else is refused (status 2) before anything is installed.
 set -euo pipefail
@@ -17,8 +18,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libcairo2-dev espeak-ng espeak-ng-data libespeak-ng-dev
   libgtest-dev libgmock-dev libbenchmark-dev)
 # The Windows build: the cross compiler, Debian's sources of the libraries,
-# and wine with a virtual display to test it.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev
+# zip for the players' archive, and wine with a virtual display to test it.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev zip unzip
   wine64 xvfb xauth xdotool imagemagick strace)
 
 install_packages() {  # install_packages PACKAGE...
@@ -119,7 +120,8 @@ case "$mode" in
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build -j "$JOBS" --target game_data wine_program_tests
     windows_build build
-    echo "== build-win/ holds streetwarden.exe and its Data folder"
+    cmake --build build-win --target windows_archive
+    echo "== build-win/streetwarden-windows.zip: the program and its Data folder, for players"
     ;;
   test)
     werror=-DSTREETWARDEN_WERROR=ON

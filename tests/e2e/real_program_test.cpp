@@ -6,8 +6,10 @@
 // Each test runs the game once, so each needs a process of its own (CTest
 // runs every test of this program in its own process).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <zlib.h>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -46,14 +48,30 @@ void CheckRunLimit() {
     if (MillisSince(g_runStart) > RunLimitMillis) throw Stop{};
 }
 
+// Sets an environment variable; `keep` leaves one the caller has set.
+void SetEnvironment(const char* name, const char* value, bool keep) {
+    if (keep && std::getenv(name)) return;
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    setenv(name, value, 1);
+#endif
+}
+
 // Gets the process ready for one run of the game: the offscreen display
 // (unless the caller chose another), silent audio, the data folder.
 bool StartRun() {
     static bool ran = false;
     if (ran) return false;
     ran = true;
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+#ifdef _WIN32
+    // Under wine SDL's offscreen driver has no OpenGL: the window opens on
+    // the virtual X display the test is given.
+    SetEnvironment("SDL_VIDEODRIVER", "windows", false);
+#else
+    SetEnvironment("SDL_VIDEODRIVER", "offscreen", true);
+#endif
+    SetEnvironment("SDL_AUDIODRIVER", "dummy", true);
     std::string error;
     if (!EnterDataFolder(STREETWARDEN_DATA_DIR, &error)) {
         ADD_FAILURE() << error;
@@ -122,6 +140,10 @@ Screen TitleBase(Rect* makerBox) {
 }
 
 TEST(RealProgram, ShowsLoadingThenReachesTheTitleWithItsTextInPlace) {
+#if STREETWARDEN_DISPLAY_QUESTIONS
+    GTEST_SKIP() << "this build asks its display questions first, in system message boxes that nothing inside the "
+                    "program answers; the wine program tests answer them with keys and reach the title";
+#endif
     START_RUN_OR_SKIP();
     watch::SetPresentHook(OnStartUpFrame);
     try {
@@ -313,6 +335,7 @@ TEST(RealProgram, FirstFrameOfTheBillboardHasItsStripAndLightPoolInPlace) {
 
 // ---------------------------------------------------------------- damaged data
 
+#ifndef _WIN32
 namespace fs = std::filesystem;
 
 std::string FileBytes(const fs::path& path) {
@@ -355,11 +378,16 @@ DamagedRun RunWithDamagedFile(const std::string& name, const std::string& file, 
     run.output = FileBytes(run.folder / "output.txt");
     return run;
 }
+#endif
 
 // The title picture with the height in its header halved (its checksum set
 // right), and empty music: the program stops and names the file, as the
 // headless start-up does.
 TEST(RealProgram, ADamagedPictureOrEmptyMusicStopsTheProgramNamingTheFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the runs start the program from a shell and read what it prints; the Windows program asks "
+                    "its display questions first and shows the damage in a message box, which nothing here answers";
+#else
     const std::string title = "Data/Graphics/System/Titlescreen.png";
     std::string halved = FileBytes(fs::path(STREETWARDEN_DATA_DIR) / "Graphics/System/Titlescreen.png");
     ASSERT_GT(halved.size(), 33u) << "no generated title picture";
@@ -385,6 +413,7 @@ TEST(RealProgram, ADamagedPictureOrEmptyMusicStopsTheProgramNamingTheFile) {
         EXPECT_EQ(r.run.status, 1) << why;
         EXPECT_NE(r.run.output.find("the data file " + r.file + " could not be loaded"), std::string::npos) << why;
     }
+#endif
 }
 
 }  // namespace

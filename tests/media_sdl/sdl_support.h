@@ -1,7 +1,10 @@
-// Opening the real backend without a screen: SDL's offscreen driver gives an
-// OpenGL context with no display, and the dummy audio driver plays nowhere.
+// Opening the real backend for a test: SDL's offscreen driver gives an OpenGL
+// context with no display; the Windows build, run under wine, opens its
+// window on the virtual X display its tests are given. The dummy audio
+// driver plays nowhere.
 #pragma once
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,11 +15,18 @@
 
 namespace sdltest {
 
+// Chooses SDL's video driver, whatever the environment says.
+inline void UseVideoDriver(const char* name) { SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, name, SDL_HINT_OVERRIDE); }
+
 inline void OpenOffscreenDisplay() {
     static bool open = false;
     if (open) return;
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+#ifdef _WIN32
+    UseVideoDriver("windows");
+#else
+    UseVideoDriver("offscreen");
+#endif
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
     InitRuntime();
     InitKeyboard();
     InitDisplay();

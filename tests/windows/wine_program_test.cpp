@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -90,6 +91,17 @@ public:
     }
     const fs::path& Path() const { return folder_; }
     fs::path Root() const { return root_; }
+
+    // Holds what the players' archive unpacks to instead, as a player
+    // unpacks it into a new folder: the game is its one folder inside.
+    bool FillFromArchive(const fs::path& archive) {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        const std::string unzip = "unzip -q " + Quoted(archive.string()) + " -d " + Quoted(folder_.string());
+        const bool unpacked = std::system(unzip.c_str()) == 0;
+        folder_ /= "streetwarden";
+        return unpacked;
+    }
 
 private:
     fs::path root_, folder_;
@@ -534,6 +546,38 @@ TEST_F(WineProgram, EveryPressOfXOnTheTitleChangesTheLayout) {
     int32_t scheme = 0;
     std::memcpy(&scheme, saved.data() + 4, sizeof scheme);
     EXPECT_EQ(scheme, Presses % 6) << "the saved layout after " << Presses << " presses of X";
+}
+
+// The archive a player is handed holds one folder with the stripped program
+// and the Data folder, nothing else; unpacked into a new folder it reaches
+// the title and quits cleanly.
+TEST_F(WineProgram, ThePlayersArchiveUnpackedReachesTheTitle) {
+    LoadImagesOnce();
+    const fs::path build = Setting("STREETWARDEN_WIN_BUILD");
+    const fs::path archive = build / "streetwarden-windows.zip";
+    std::vector<std::string> expected{"streetwarden/streetwarden.exe"};
+    for (const auto& entry : fs::recursive_directory_iterator(build / "Data")) {
+        const std::string name = fs::relative(entry.path(), build).generic_string();
+        if (entry.is_regular_file() && name != "Data/save.kvg") expected.push_back("streetwarden/" + name);
+    }
+    std::sort(expected.begin(), expected.end());
+    std::string listing;
+    for (const std::string& name : expected) listing += name + "\n";
+    EXPECT_EQ(Shell("unzip -Z1 " + Quoted(archive.string()) + " | LC_ALL=C sort"), listing);
+
+    ASSERT_TRUE(game_.FillFromArchive(archive)) << "unzip failed on " << archive;
+    EXPECT_EQ(FileBytes(game_.Path() / "streetwarden.exe").find(".debug_info"), std::string::npos)
+        << "the program is not stripped";
+    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
+    Answer(box_, "n");
+    Window window;
+    ASSERT_TRUE(WaitForWindow(
+        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
+        << "no window opened:\n" << Tail(log_);
+    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(window.x + window.w - 640, window.y + window.h - 480));
+    Pause(500);
+    Shell("xdotool key Escape 2>/dev/null");
+    EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
 }
 
 }  // namespace
