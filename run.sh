@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # One-stop script for a fresh Debian 12 machine (run as root, or with sudo):
 #   ./run.sh play   install what the game needs, build it and its data, start it
-#   ./run.sh test   the same set-up, then every test headless: a normal build
-#                   and one with AddressSanitizer and UBSan
+#   ./run.sh test   the same set-up, then every test of three builds: the
+#                   normal one, the Windows one (under wine) and one with
+#                   AddressSanitizer and UBSan; each is tested even when
+#                   another fails, a line per build sums up at the end, and
+#                   the status is not 0 when any failed
 #   ./run.sh build  set-up and the normal build only
 #   ./run.sh windows  set-up and the Windows build in build-win/ (cross-built
 #                   with mingw-w64; test it with: ctest --test-dir build-win),
@@ -40,7 +43,7 @@ JOBS=$(nproc)
 
 build() {  # build DIR [cmake options...]
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return
   cmake --build "$dir" -j "$JOBS"
 }
 
@@ -67,8 +70,8 @@ windows_build() {  # windows_build HOST_BUILD_DIR
   cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DSTREETWARDEN_WIN_PREFIX="$PWD/build-win/deps/prefix" \
     -DSTREETWARDEN_DATA_FROM="$host/Data" -DSTREETWARDEN_HOST_BUILD="$host" \
-    -DSTREETWARDEN_BENCH=OFF -DSTREETWARDEN_WERROR=ON >/dev/null
-  cmake --build build-win -j "$JOBS"
+    -DSTREETWARDEN_BENCH=OFF -DSTREETWARDEN_WERROR=ON >/dev/null || return
+  cmake --build build-win -j "$JOBS" || return
   # wine makes its prefix on first use; once, before tests run side by side.
   scripts/wine_run.sh wineboot --init >/dev/null 2>&1 || true
 }
@@ -76,6 +79,26 @@ windows_build() {  # windows_build HOST_BUILD_DIR
 run_tests() {  # run_tests DIR
   SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
     ctest --test-dir "$1" -j "$JOBS" --output-on-failure --timeout 900
+}
+
+# The test mode builds and tests every tree even when another fails, then
+# prints a line per tree. The steps run inside `if`, where bash does not stop
+# at a failing command, so each step returns its own failure.
+SUMMARY=()
+test_tree() {  # test_tree DIR BUILD_FUNCTION TEST_FUNCTION
+  local dir=$1 failed=$1/Testing/Temporary/LastTestsFailed.log
+  rm -f "$failed"
+  if ! "$2"; then
+    SUMMARY+=("$dir: FAILED to build")
+  elif ! "$3"; then
+    if [ -s "$failed" ]; then
+      SUMMARY+=("$dir: FAILED: $(cut -d: -f2- "$failed" | paste -sd' ')")
+    else
+      SUMMARY+=("$dir: FAILED (its tests did not run)")
+    fi
+  else
+    SUMMARY+=("$dir: passed")
+  fi
 }
 
 usage() {
@@ -125,15 +148,25 @@ case "$mode" in
     ;;
   test)
     werror=-DSTREETWARDEN_WERROR=ON
+    build_host() { build build "$werror"; }
+    test_host() { run_tests build; }
+    build_windows() { windows_build build; }
+    test_windows() { ctest --test-dir build-win -j "$JOBS" --output-on-failure --timeout 900; }
+    build_asan() {
+      build build-asan "$werror" -DSTREETWARDEN_SANITIZE=ON -DSTREETWARDEN_BENCH=OFF \
+        -DSTREETWARDEN_DATA_FROM="$PWD/build/Data"
+    }
+    test_asan() {
+      ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-asan
+    }
     start_windows_deps
-    build build "$werror"
-    run_tests build
+    test_tree build build_host test_host
     echo "== Windows build (mingw-w64), its tests under wine"
-    windows_build build
-    ctest --test-dir build-win -j "$JOBS" --output-on-failure --timeout 900
+    test_tree build-win build_windows test_windows
     echo "== sanitizer build (AddressSanitizer + UBSan)"
-    build build-asan "$werror" -DSTREETWARDEN_SANITIZE=ON -DSTREETWARDEN_BENCH=OFF \
-      -DSTREETWARDEN_DATA_FROM="$PWD/build/Data"
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-asan
+    test_tree build-asan build_asan test_asan
+    echo "== summary"
+    printf '%s\n' "${SUMMARY[@]}"
+    if [[ "${SUMMARY[*]}" == *FAILED* ]]; then exit 1; fi
     ;;
 esac

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the cross build under wine64, in a wine prefix of
 # its own inside the build folder (made on first use), quietly and without
-# asking to install anything.
+# asking to install anything, nor making menu entries: wine's menu builder,
+# which every start of a wine session runs otherwise, is the first program
+# there to want a desktop. On a busy machine that desktop's own process can
+# take longer to come up than wine waits for it; wine then leaves the session
+# a desktop without a display driver, where no program can open a window
+# (a question box included) until the session ends.
 #
 #   wine_run.sh --wait-idle   waits (a minute at most) until nothing runs in
 #   the prefix any more and its wineserver has ended. A program started while
@@ -12,7 +17,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/build-win/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 if [ "${1:-}" = --wait-idle ]; then
   server=/usr/lib/wine/wineserver64
   [ -x "$server" ] || server=$(command -v wineserver)

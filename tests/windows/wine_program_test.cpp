@@ -1,12 +1,15 @@
 // The Windows build's own program, run under wine on a virtual X display as a
 // person would run it: its display questions answered from the keyboard, the
 // title it reaches held against the images' own pixels, the version label
-// shown while C is held, the settings it saves on quitting, and a cancel that
-// ends it before any data file is opened.
+// shown while C is held, the pointer hidden in full screen, the settings it
+// saves on quitting, and a cancel that ends it before any data file is opened.
 //
 // This program runs on the build machine and drives wine from outside; each
 // test starts one copy of the game and needs an X display of its own
-// (xvfb-run), as CTest gives it.
+// (xvfb-run), as CTest gives it. A failing test keeps what shows why in the
+// Windows build's folder, wine-evidence/<test>/: the X screen at the moment
+// of the failure, the program's output with wine's own messages, how the
+// program ended, and the files the test made beside it.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -16,6 +19,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +38,8 @@
 #include "screen_model.h"
 #include "shell/assets.h"
 #include "shell/main_flow.h"
+
+bool XPointerShows();  // x_pointer.cpp
 
 namespace fs = std::filesystem;
 using e2e::Blend;
@@ -68,6 +74,41 @@ std::string Quoted(const std::string& s) {
     for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
+
+// ---------------------------------------------------------------- evidence
+
+std::string g_testName = "none";  // of the running test
+
+// The running test's evidence folder in the Windows build.
+fs::path EvidenceFolder() { return fs::path(Setting("STREETWARDEN_WIN_BUILD")) / "wine-evidence" / g_testName; }
+
+// A path in the evidence folder, which it makes.
+std::string EvidencePath(const std::string& name) {
+    std::error_code ec;
+    fs::create_directories(EvidenceFolder(), ec);
+    return (EvidenceFolder() / name).string();
+}
+
+// Names the running test, and takes the whole X screen at its first failure,
+// before the test goes on or the program ends. (GoogleTest reports a
+// failure holding a lock that asking it for the running test would take
+// again: the name comes from the test's start.)
+class ScreenAtFailure : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo& test) override {
+        g_testName = test.name();
+        taken_ = false;
+    }
+    void OnTestPartResult(const ::testing::TestPartResult& result) override {
+        if (!result.failed() || taken_) return;
+        taken_ = true;
+        Shell("import -window root png:" + Quoted(EvidencePath("screen-at-failure.png")) + " 2>/dev/null");
+    }
+    bool taken_ = false;
+};
+const bool screenAtFailureListens = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ScreenAtFailure);
+    return true;
+}();
 
 // ---------------------------------------------------------------- the program
 
@@ -107,11 +148,19 @@ private:
     fs::path root_, folder_;
 };
 
+// Wine's own messages that say why something failed, without the warnings
+// that come by the hundred in every run (files probed, memory, keys,
+// threads), each with the time and the process that wrote it.
+constexpr const char* WineMessages =
+    "-all,err+all,warn+all,warn-file,warn-virtual,warn-keyboard,warn-threadname,+timestamp,+pid";
+
 class Program {
 public:
     // Starts the program under wine (behind `wrapper`, if any) with the
-    // working directory `from`; what it prints goes to `log`.
-    Program(const fs::path& exe, const fs::path& from, const fs::path& log, std::vector<std::string> wrapper = {}) {
+    // working directory `from`; what it prints goes to `log`, with wine's
+    // messages.
+    Program(const fs::path& exe, const fs::path& from, const fs::path& log, std::vector<std::string> wrapper = {})
+        : start_(std::chrono::steady_clock::now()) {
         std::vector<std::string> args = std::move(wrapper);
         args.push_back(Setting("STREETWARDEN_WINE_RUN"));
         args.push_back(exe.string());
@@ -119,6 +168,7 @@ public:
         if (pid_ == 0) {
             setpgid(0, 0);
             if (chdir(from.c_str()) != 0) _exit(126);
+            setenv("WINEDEBUG", WineMessages, 0);
             FILE* out = std::freopen(log.c_str(), "w", stdout);
             if (out) dup2(fileno(stdout), STDERR_FILENO);
             std::vector<char*> argv;
@@ -128,21 +178,36 @@ public:
             _exit(127);
         }
     }
-    ~Program() {
-        if (running()) {
-            kill(-pid_, SIGKILL);
-            int status = 0;
-            waitpid(pid_, &status, 0);
-        }
+    ~Program() { Stop(); }
+    // Ends it, if it still runs.
+    void Stop() {
+        if (!running()) return;
+        kill(-pid_, SIGKILL);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        ended_ = stopped_ = true;
+        end_ = std::chrono::steady_clock::now();
     }
     bool running() {
         if (pid_ <= 0 || ended_) return false;
         int status = 0;
         if (waitpid(pid_, &status, WNOHANG) == pid_) {
             ended_ = true;
+            end_ = std::chrono::steady_clock::now();
             status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         }
         return !ended_;
+    }
+    // How it ended, or that it runs, and when: "ended with status 0 after 3.2 s".
+    std::string State() {
+        const bool runs = running();
+        const auto until = runs ? std::chrono::steady_clock::now() : end_;
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, " after %.1f s",
+                      std::chrono::duration<double>(until - start_).count());
+        if (runs) return std::string("still runs") + seconds;
+        if (stopped_) return std::string("was stopped by the test") + seconds;
+        return "ended with status " + std::to_string(status_) + seconds;
     }
     // Waits for the end; the exit status, or -1 when it is still running.
     int WaitForEnd(int ms) {
@@ -152,8 +217,9 @@ public:
 
 private:
     pid_t pid_ = -1;
-    bool ended_ = false;
+    bool ended_ = false, stopped_ = false;
     int status_ = -1;
+    std::chrono::steady_clock::time_point start_, end_;
 };
 
 // ---------------------------------------------------------------- the X display
@@ -211,6 +277,18 @@ void Answer(const Window& box, const std::string& key) {
     Shell("xdotool windowfocus --sync " + box.id + " 2>/dev/null; xdotool key " + key + " 2>/dev/null");
 }
 
+// Moves the pointer to (x, y) of the screen and waits (5 s at most) for it
+// to show there, or to be hidden, as `shown` says; whether it did. The
+// window under it sets its pointer once the motion reaches it.
+bool PointerComes(bool shown, int x, int y) {
+    Shell("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " 2>/dev/null");
+    for (int waited = 0; waited < 5000; waited += 100) {
+        if (XPointerShows() == shown) return true;
+        Pause(100);
+    }
+    return false;
+}
+
 // The whole X screen.
 bool Screenshot(media::Picture* picture, const std::string& path) {
     Shell("import -window root png:" + Quoted(path) + " 2>/dev/null");
@@ -262,6 +340,26 @@ int LitPixels(const Screen& s) {
     return lit;
 }
 
+// Whether `s` is the title's picture on its way in from black: wherever
+// either is lit, its pixels are the picture's own times one factor (within
+// rounding), but for a few.
+bool IsTitleFadingIn(const Screen& s, const Screen& title) {
+    double both = 0, titleSquared = 0;
+    for (size_t i = 0; i < s.rgb.size(); ++i) {
+        both += static_cast<double>(s.rgb[i]) * title.rgb[i];
+        titleSquared += static_cast<double>(title.rgb[i]) * title.rgb[i];
+    }
+    const double factor = both / titleSquared;
+    int lit = 0, off = 0;
+    for (size_t i = 0; i < s.rgb.size(); ++i) {
+        const double expected = factor * title.rgb[i];
+        if (s.rgb[i] <= 16 && expected <= 16) continue;
+        ++lit;
+        off += std::abs(s.rgb[i] - expected) > std::max(8.0, 0.15 * expected);
+    }
+    return lit > 0 && off * 50 < lit;
+}
+
 // Watches the program's picture at (x, y) from its start to its title,
 // skipping the story with Space, and returns the first title frame seen.
 //
@@ -270,6 +368,9 @@ int LitPixels(const Screen& s) {
 // where it would start a game; the screens before it forget the keys
 // pressed while they ran (the logo, the loading screen as the story starts,
 // the title's own fade-in), so Space goes to every picture but the title's.
+// The fade-in passes through the story's share of lit pixels too; a Space
+// sent for one of its frames would arrive after the keys are forgotten (on
+// a busy machine, one title run in twenty started a game so).
 bool ReachTitle(Program& program, int x, int y, const std::string& shotPath, Screen* title) {
     Rect maker{};
     const Screen titleBase = TitleBase(&maker);
@@ -288,14 +389,15 @@ bool ReachTitle(Program& program, int x, int y, const std::string& shotPath, Scr
             return true;
         }
         if (const int lit = LitPixels(s); lit > 500 && lit < e2e::Width * e2e::Height * 3 / 10 &&
-                                          std::chrono::steady_clock::now() - lastSkip > std::chrono::seconds(3)) {
+                                          std::chrono::steady_clock::now() - lastSkip > std::chrono::seconds(3) &&
+                                          !IsTitleFadingIn(s, titleBase)) {
             // The story scrolls: skip it, once in a while until it goes.
             Shell("xdotool key space 2>/dev/null");
             lastSkip = std::chrono::steady_clock::now();
         }
         Pause(200);
     }
-    e2e::SavePng(s, std::string(STREETWARDEN_BUILD_DIR) + "/wine_title_last_seen.png");
+    e2e::SavePng(s, EvidencePath("title-last-seen.png"));
     return false;
 }
 
@@ -319,8 +421,8 @@ bool ShowsVersion(int x, int y, const std::string& label, const std::string& sho
     }
     Shell("xdotool keyup c 2>/dev/null");
     if (!shown) {
-        e2e::SavePng(*seen, std::string(STREETWARDEN_BUILD_DIR) + "/wine_version_actual.png");
-        e2e::SavePng(expected, std::string(STREETWARDEN_BUILD_DIR) + "/wine_version_expected.png");
+        e2e::SavePng(*seen, EvidencePath("version-seen.png"));
+        e2e::SavePng(expected, EvidencePath("version-expected.png"));
     }
     return shown;
 }
@@ -330,30 +432,132 @@ std::string FileBytes(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// The end of what the program printed, with wine's errors but not its
+// warnings (the whole log is kept with the evidence of a failing test).
 std::string Tail(const fs::path& log) {
-    const std::string text = FileBytes(log);
+    std::istringstream lines(FileBytes(log));
+    std::string text, line;
+    while (std::getline(lines, line)) {
+        if (line.find(":warn:") == std::string::npos) text += line + "\n";
+    }
     return text.size() > 2000 ? text.substr(text.size() - 2000) : text;
 }
 
 // ---------------------------------------------------------------- the tests
 
-// One run of the program from a fresh copy of its folder, up to its first
-// question.
+// One run of the program from a fresh copy of its folder. A failing test
+// leaves its evidence: the screen (taken at the failure), how the program
+// ended, and its log and the other files beside its folder.
 class WineProgram : public ::testing::Test {
 protected:
-    void StartToTheFirstQuestion(std::vector<std::string> wrapper = {}) {
+    void SetUp() override {
+        std::error_code ec;
+        fs::remove_all(EvidenceFolder(), ec);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        if (!HasFailure()) {
+            fs::remove_all(EvidenceFolder(), ec);
+            return;
+        }
+        const std::string state = program_ ? "the program " + program_->State() : "the program never started";
+        if (program_) program_->Stop();
+        std::ofstream(EvidencePath("program-state.txt")) << state << "\n";
+        for (const fs::directory_entry& file : fs::directory_iterator(game_.Root(), ec)) {
+            if (file.is_regular_file()) fs::copy_file(file.path(), EvidencePath(file.path().filename().string()),
+                                                      fs::copy_options::overwrite_existing, ec);
+        }
+        std::printf("%s; its evidence is in %s\n", state.c_str(), EvidenceFolder().c_str());
+    }
+
+    // Starts the program once wine has gone quiet; `wrapper` runs it.
+    void Start(std::vector<std::string> wrapper = {}) {
         // A wine program still running from an earlier test, or its desktop,
         // would take this one's windows onto a display that is not this
         // test's (or none): start only once wine has gone quiet.
         ASSERT_EQ(std::system((Quoted(Setting("STREETWARDEN_WINE_RUN")) + " --wait-idle").c_str()), 0)
             << "wine did not go quiet within a minute (a wine program still runs in the prefix)";
         program_ = std::make_unique<Program>(game_.Path() / "streetwarden.exe", game_.Root(), log_, std::move(wrapper));
-        ASSERT_TRUE(WaitForWindow(*program_, IsQuestion, 90000, &box_)) << "no question came:\n" << Tail(log_);
+    }
+    void StartToTheFirstQuestion(std::vector<std::string> wrapper = {}) {
+        ASSERT_NO_FATAL_FAILURE(Start(std::move(wrapper)));
+        ASSERT_TRUE(WaitForWindow(*program_, IsQuestion, 90000, &box_))
+            << "no question came; the program " << program_->State() << ":\n" << Tail(log_);
+    }
+    // "Yes" to the first question, then the second (the colour depth) on screen.
+    void ToTheSecondQuestion() {
+        Answer(box_, "y");
+        const std::string first = box_.id;
+        ASSERT_TRUE(WaitForWindow(
+            *program_, [&](const Window& w) { return IsQuestion(w) && w.id != first; }, 30000, &box_))
+            << "no colour question came; the program " << program_->State() << ":\n" << Tail(log_);
     }
     void ReachTheTitleAt(int x, int y) {
         Screen title;
         ASSERT_TRUE(ReachTitle(*program_, x, y, shot_, &title))
-            << "the title never came (wine_title_last_seen.png in the build folder):\n" << Tail(log_);
+            << "the title never came; the program " << program_->State() << ":\n" << Tail(log_);
+    }
+    // "No" to the first question on screen: the 640 x 480 window opens and
+    // shows the title. The picture fills the window's client area, which
+    // sits at its bottom right when the window has a frame.
+    void InAWindowToTheTitle(Window* window, int* x, int* y) {
+        Answer(box_, "n");
+        ASSERT_TRUE(WaitForWindow(
+            *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, window))
+            << "no window opened; the program " << program_->State() << ":\n" << Tail(log_);
+        *x = window->x + window->w - 640;
+        *y = window->y + window->h - 480;
+        ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(*x, *y));
+    }
+
+    // Full screen at the depth `depthKey` answers: the picture fills the
+    // screen (640 x 480), the pointer is hidden over it, and the title's
+    // label reports the depth while C is held; Escape ends it.
+    void FullScreenReportsItsDepth(const std::string& depthKey, const std::string& label) {
+        LoadImagesOnce();
+        ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
+        ASSERT_NO_FATAL_FAILURE(ToTheSecondQuestion());
+        Answer(box_, depthKey);
+        ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(0, 0));
+        EXPECT_TRUE(PointerComes(false, 320, 240)) << "the pointer shows over the full screen";
+        Screen seen;
+        EXPECT_TRUE(ShowsVersion(0, 0, label, shot_, &seen)) << "the label \"" << label << "\" did not show";
+        Shell("xdotool key Escape 2>/dev/null");
+        EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+    }
+
+    // Cancel at the first question, or at the second after "Yes": the
+    // program ends at once with status 0, having opened no file of its Data
+    // folder and written no settings.
+    void CancelEndsBeforeAnyFileIsRead(bool atTheSecond) {
+        // Only the calls that open files stop the traced processes (wine's
+        // own among them), so the trace slows wine down only a little.
+        const fs::path trace = game_.Root() / "opens.trace";
+        ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion(
+            {"strace", "-f", "--seccomp-bpf", "-qq", "-e", "trace=open,openat,openat2", "-o", trace.string()}));
+        if (atTheSecond) {
+            ASSERT_NO_FATAL_FAILURE(ToTheSecondQuestion());
+        }
+        Answer(box_, "Escape");
+        EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+
+        // Files opened under Data, other than its folders being listed (strace
+        // writes the folder's name outside ASCII in escapes: the ASCII root of
+        // the game's folder picks its lines).
+        std::ifstream opens(trace);
+        std::string line, opened;
+        const std::string root = game_.Root().filename().string();
+        int traced = 0;
+        while (std::getline(opens, line)) {
+            ++traced;
+            if (line.find(root) == std::string::npos || line.find("/Data/") == std::string::npos) continue;
+            if (line.find("O_DIRECTORY") != std::string::npos) continue;
+            if (line.find("= -1") != std::string::npos) continue;
+            opened += line + "\n";
+        }
+        EXPECT_GT(traced, 100) << "the trace saw nothing of the program";
+        EXPECT_EQ(opened, "");
+        EXPECT_FALSE(fs::exists(game_.Path() / "Data" / "save.kvg"));
     }
 
     GameFolder game_;
@@ -364,23 +568,20 @@ protected:
 };
 
 // "No" to the first question: a 640 x 480 window, from a folder named
-// outside ASCII and started from another folder; the title, the label, and
-// the settings saved beside the program on quitting.
+// outside ASCII and started from another folder; the title, the pointer
+// shown over the window, the label, and the settings saved beside the
+// program on quitting.
 TEST_F(WineProgram, WindowFromAnyFolderReachesTheTitleShowsTheLabelAndSaves) {
     LoadImagesOnce();
     ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
-    Answer(box_, "n");
     Window window;
-    ASSERT_TRUE(WaitForWindow(
-        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
-        << "no window opened:\n" << Tail(log_);
-    // The picture fills the window's client area, which sits at its bottom
-    // right when the window has a frame.
-    const int x = window.x + window.w - 640, y = window.y + window.h - 480;
-    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(x, y));
+    int x = 0, y = 0;
+    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
+    // In a window the pointer stays (and this shows the full-screen tests'
+    // check of a hidden pointer can see one).
+    EXPECT_TRUE(PointerComes(true, x + 320, y + 240)) << "no pointer over the window";
     Screen seen;
-    EXPECT_TRUE(ShowsVersion(x, y, "VERSION 3.0 WIN GL", shot_, &seen))
-        << "the version label did not show (wine_version_*.png in the build folder)";
+    EXPECT_TRUE(ShowsVersion(x, y, "VERSION 3.0 WIN GL", shot_, &seen)) << "the version label did not show";
 
     // Escape on the title quits and saves the settings in Data beside the
     // program, no game played.
@@ -392,51 +593,29 @@ TEST_F(WineProgram, WindowFromAnyFolderReachesTheTitleShowsTheLabelAndSaves) {
     EXPECT_EQ(saved.substr(0, 4), std::string(4, '\0')) << "games played";
 }
 
-// "Yes", then "No" to the colour depth: the full screen in 16-bit colour,
-// which the title's label reports while C is held (the screen is 640 x 480
-// so the picture fills it one to one).
+// "Yes", then "No" to the colour depth: 16-bit colour.
 TEST_F(WineProgram, FullScreenAtSixteenBitsReportsItsDepth) {
-    LoadImagesOnce();
-    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
-    Answer(box_, "y");
-    const std::string first = box_.id;
-    ASSERT_TRUE(WaitForWindow(
-        *program_, [&](const Window& w) { return IsQuestion(w) && w.id != first; }, 30000, &box_))
-        << "no colour question came:\n" << Tail(log_);
-    Answer(box_, "n");
-    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(0, 0));
-    Screen seen;
-    EXPECT_TRUE(ShowsVersion(0, 0, "VERSION 3.0 WIN GL 16", shot_, &seen))
-        << "the 16-bit label did not show (wine_version_*.png in the build folder)";
-    Shell("xdotool key Escape 2>/dev/null");
-    EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+    FullScreenReportsItsDepth("n", "VERSION 3.0 WIN GL 16");
 }
 
-// Cancel at the first question: the program ends at once with status 0,
-// having opened no file of its Data folder and written no settings.
-TEST_F(WineProgram, CancelAtTheFirstQuestionEndsBeforeAnyFileIsRead) {
-    const fs::path trace = game_.Root() / "opens.trace";
-    ASSERT_NO_FATAL_FAILURE(
-        StartToTheFirstQuestion({"strace", "-f", "-qq", "-e", "trace=open,openat,openat2", "-o", trace.string()}));
-    Answer(box_, "Escape");
-    EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
+// "Yes", then "Yes": 32-bit colour.
+TEST_F(WineProgram, FullScreenAtThirtyTwoBitsReportsItsDepth) {
+    FullScreenReportsItsDepth("y", "VERSION 3.0 WIN GL 32");
+}
 
-    // Files opened under Data, other than its folders being listed (strace
-    // writes the folder's name outside ASCII in escapes: the ASCII root of
-    // the game's folder picks its lines).
-    std::ifstream opens(trace);
-    std::string line, opened;
-    const std::string root = game_.Root().filename().string();
-    int traced = 0;
-    while (std::getline(opens, line)) {
-        ++traced;
-        if (line.find(root) == std::string::npos || line.find("/Data/") == std::string::npos) continue;
-        if (line.find("O_DIRECTORY") != std::string::npos) continue;
-        if (line.find("= -1") != std::string::npos) continue;
-        opened += line + "\n";
-    }
-    EXPECT_GT(traced, 100) << "the trace saw nothing of the program";
-    EXPECT_EQ(opened, "");
+TEST_F(WineProgram, CancelAtTheFirstQuestionEndsBeforeAnyFileIsRead) { CancelEndsBeforeAnyFileIsRead(false); }
+
+TEST_F(WineProgram, CancelAtTheSecondQuestionEndsBeforeAnyFileIsRead) { CancelEndsBeforeAnyFileIsRead(true); }
+
+// A question box that cannot be shown is no answer: the program ends with
+// status 1 and says why, having written nothing. Without wine's desktop
+// process no window can be made, and the box fails as it did when that
+// process came up too late on a busy machine.
+TEST_F(WineProgram, AQuestionThatCannotBeShownEndsTheProgramWithAMessage) {
+    ASSERT_NO_FATAL_FAILURE(Start({"env", "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe,explorer.exe=d"}));
+    EXPECT_EQ(program_->WaitForEnd(90000), 1) << Tail(log_);
+    EXPECT_TRUE(FileBytes(log_).find("cannot ask the display question") != std::string::npos)
+        << "the program did not say why it ended:\n" << Tail(log_);
     EXPECT_FALSE(fs::exists(game_.Path() / "Data" / "save.kvg"));
 }
 
@@ -460,7 +639,7 @@ TEST_F(WineProgram, AnUnwritableDataFolderShowsTheSettingsWereNotSavedAndKeepsTh
     struct stat before {};
     ASSERT_EQ(stat(saved.c_str(), &before), 0);
 
-    std::vector<std::string> wrapper = {"env", "WINEDEBUG=-all,err+all,+msgbox"};
+    std::vector<std::string> wrapper = {"env", std::string("WINEDEBUG=") + WineMessages + ",+msgbox"};
     if (geteuid() == 0) wrapper.insert(wrapper.end(), {"setpriv", "--bounding-set", "-dac_override"});
     const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     fs::permissions(data, writable, fs::perm_options::remove);
@@ -479,21 +658,16 @@ TEST_F(WineProgram, AnUnwritableDataFolderShowsTheSettingsWereNotSavedAndKeepsTh
     ASSERT_FALSE(fs::exists(data / "probe")) << "the Data folder stayed writable for the program";
 
     ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion(wrapper));
-    Answer(box_, "n");
     Window window;
-    ASSERT_TRUE(WaitForWindow(
-        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
-        << "no window opened:\n" << Tail(log_);
-    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(window.x + window.w - 640, window.y + window.h - 480));
+    int x = 0, y = 0;
+    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
     Pause(500);
     Shell("xdotool key Escape 2>/dev/null");
 
     Window box;
-    const bool boxCame = WaitForWindow(
-        *program_, [&](const Window& w) { return w.id != window.id && IsQuestion(w); }, 30000, &box);
-    if (!boxCame) Shell("import -window root png:" + Quoted(std::string(STREETWARDEN_BUILD_DIR) + "/wine_no_box.png"));
-    ASSERT_TRUE(boxCame) << "no box came after quitting (wine_no_box.png in the build folder); exit status "
-                         << program_->WaitForEnd(0) << " (-1: still running):\n" << Tail(log_);
+    ASSERT_TRUE(WaitForWindow(
+        *program_, [&](const Window& w) { return w.id != window.id && IsQuestion(w); }, 30000, &box))
+        << "no box came after quitting; the program " << program_->State() << ":\n" << Tail(log_);
     // The text as wine's box got it, lines ended by CR LF.
     std::string shown;
     std::istringstream lines(FileBytes(log_));
@@ -521,12 +695,9 @@ TEST_F(WineProgram, AnUnwritableDataFolderShowsTheSettingsWereNotSavedAndKeepsTh
 TEST_F(WineProgram, EveryPressOfXOnTheTitleChangesTheLayout) {
     LoadImagesOnce();
     ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
-    Answer(box_, "n");
     Window window;
-    ASSERT_TRUE(WaitForWindow(
-        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
-        << "no window opened:\n" << Tail(log_);
-    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(window.x + window.w - 640, window.y + window.h - 480));
+    int x = 0, y = 0;
+    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
     Pause(1000);  // the title forgets the keys pressed while it faded in
 
     // One xdotool run presses them all, 150 to 450 ms apart: never two in
@@ -569,12 +740,9 @@ TEST_F(WineProgram, ThePlayersArchiveUnpackedReachesTheTitle) {
     EXPECT_EQ(FileBytes(game_.Path() / "streetwarden.exe").find(".debug_info"), std::string::npos)
         << "the program is not stripped";
     ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
-    Answer(box_, "n");
     Window window;
-    ASSERT_TRUE(WaitForWindow(
-        *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window))
-        << "no window opened:\n" << Tail(log_);
-    ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(window.x + window.w - 640, window.y + window.h - 480));
+    int x = 0, y = 0;
+    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
     Pause(500);
     Shell("xdotool key Escape 2>/dev/null");
     EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);

@@ -21,10 +21,13 @@ bool CommitToDisk(std::FILE* file);
 bool MoveOver(const std::string& from, const std::string& to);
 
 // Asks a question in the system's own message box with Yes, No and Cancel;
-// `text` has its lines separated by '\n'. Stores 1, 0 or -1 in `answer` and
-// returns true; returns false where the system has no such box, so the
-// caller shows its own.
-bool AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer);
+// `text` has its lines separated by '\n'. Answered: 1, 0 or -1 is stored in
+// `answer` (Escape and closing the box are Cancel). NoSystemBox: the system
+// has no such box, so the caller shows its own. Failed: the box could not be
+// shown, `why` says how; that is never an answer.
+enum class Asked { Answered, NoSystemBox, Failed };
+Asked AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer,
+                     std::string* why);
 
 // Shows a failure in the system's own message box with an OK button, above
 // every window, and returns once it is closed; `text` has its lines

@@ -27,7 +27,9 @@ bool MoveOver(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool AskYesNoCancel(const std::string&, const std::string&, bool, int32_t*) { return false; }
+Asked AskYesNoCancel(const std::string&, const std::string&, bool, int32_t*, std::string*) {
+    return Asked::NoSystemBox;
+}
 
 bool ShowFailure(const std::string&, const std::string&) { return false; }
 

@@ -63,12 +63,20 @@ bool MoveOver(const std::string& from, const std::string& to) {
     return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer) {
+Asked AskYesNoCancel(const std::string& title, const std::string& text, bool serious, int32_t* answer,
+                     std::string* why) {
     const UINT style = MB_YESNOCANCEL | MB_SETFOREGROUND | MB_TASKMODAL | (serious ? MB_ICONWARNING : 0);
     const int pressed = MessageBoxW(nullptr, BoxText(text).c_str(), Wide(title).c_str(), style);
-    if (pressed == 0) return false;  // no box could be shown
-    *answer = pressed == IDYES ? 1 : (pressed == IDNO ? 0 : -1);
-    return true;
+    const DWORD error = GetLastError();
+    if (pressed == IDYES || pressed == IDNO || pressed == IDCANCEL) {
+        *answer = pressed == IDYES ? 1 : (pressed == IDNO ? 0 : -1);
+        return Asked::Answered;
+    }
+    // 0 when no box could be made; under wine also -1, when the box's window
+    // cannot be created (a desktop without a display driver).
+    *why = "the message box could not be shown (it returned " + std::to_string(pressed) + ", error " +
+           std::to_string(error) + ")";
+    return Asked::Failed;
 }
 
 bool ShowFailure(const std::string& title, const std::string& text) {

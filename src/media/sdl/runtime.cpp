@@ -93,7 +93,12 @@ int32_t AskYesNoCancel(const std::string& text, int32_t serious) {
         }
     }
     int32_t systemAnswer = 0;
-    if (media::os::AskYesNoCancel(sdlmedia::g_title, message, serious != 0, &systemAnswer)) return systemAnswer;
+    std::string why;
+    switch (media::os::AskYesNoCancel(sdlmedia::g_title, message, serious != 0, &systemAnswer, &why)) {
+        case media::os::Asked::Answered: return systemAnswer;
+        case media::os::Asked::Failed: FailAndExit("cannot ask the display question: " + why, 1);
+        case media::os::Asked::NoSystemBox: break;
+    }
     if (sdlmedia::VideoDriverShowsNothing()) {
         FailAndExit("cannot ask the display question: no display to show it on", 1);
     }
