@@ -18,6 +18,14 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/build-win/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+# Wine kills a program whose own end (the Linux libraries' exit handlers,
+# ending its threads) takes more than half a second after its last Windows
+# thread; it then ends with status 137 however it ended. The software OpenGL
+# of the virtual display runs a thread per core, and its shader cache one
+# more that the exit waits for: on a busy machine ending them could take
+# longer. Two drawing threads and no cache leave the end little to do.
+export LP_NUM_THREADS=${LP_NUM_THREADS:-2}
+export MESA_SHADER_CACHE_DISABLE=${MESA_SHADER_CACHE_DISABLE:-true}
 if [ "${1:-}" = --wait-idle ]; then
   server=/usr/lib/wine/wineserver64
   [ -x "$server" ] || server=$(command -v wineserver)

@@ -4,7 +4,8 @@
 # (seen about once in a few thousand starts, with many starting side by
 # side). Every test program prints something before it ends, so one that
 # fails having printed nothing never ran: it is started once more, and the
-# second start is said on stderr.
+# second start is said on stderr. So is one that wine killed as it ended
+# (status 137, see wine_run.sh), which a very busy machine can make happen.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 out=$(mktemp) err=$(mktemp)
@@ -13,6 +14,13 @@ trap 'rm -f "$out" "$err"' EXIT
 status=$?
 if [ "$status" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
   echo "wine_test.sh: $1 ended with status $status having printed nothing; starting it again" >&2
+  "$here/wine_run.sh" "$@" >"$out" 2>"$err"
+  status=$?
+elif [ "$status" -eq 137 ]; then
+  echo "wine_test.sh: wine killed $1 as it ended (status 137); what it printed:" >&2
+  cat "$out" >&2
+  cat "$err" >&2
+  echo "wine_test.sh: starting it again" >&2
   "$here/wine_run.sh" "$@" >"$out" 2>"$err"
   status=$?
 fi

@@ -207,7 +207,10 @@ public:
                       std::chrono::duration<double>(until - start_).count());
         if (runs) return std::string("still runs") + seconds;
         if (stopped_) return std::string("was stopped by the test") + seconds;
-        return "ended with status " + std::to_string(status_) + seconds;
+        // Wine kills a process still ending half a second after its last
+        // Windows thread (see scripts/wine_run.sh).
+        return "ended with status " + std::to_string(status_) + seconds +
+               (status_ == 128 + SIGKILL ? " (killed by a signal: by wine as it ended, or by the system)" : "");
     }
     // Waits for the end; the exit status, or -1 when it is still running.
     int WaitForEnd(int ms) {
