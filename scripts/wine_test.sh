@@ -12,15 +12,16 @@ out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 "$here/wine_run.sh" "$@" >"$out" 2>"$err"
 status=$?
+again=""
 if [ "$status" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
-  echo "wine_test.sh: $1 ended with status $status having printed nothing; starting it again" >&2
-  "$here/wine_run.sh" "$@" >"$out" 2>"$err"
-  status=$?
+  again="ended with status $status having printed nothing"
 elif [ "$status" -eq 137 ]; then
-  echo "wine_test.sh: wine killed $1 as it ended (status 137); what it printed:" >&2
-  cat "$out" >&2
-  cat "$err" >&2
-  echo "wine_test.sh: starting it again" >&2
+  echo "wine_test.sh: what $1 printed before wine killed it:" >&2
+  cat "$out" "$err" >&2
+  again="was killed by wine as it ended (status 137)"
+fi
+if [ -n "$again" ]; then
+  echo "wine_test.sh: $1 $again; starting it again" >&2
   "$here/wine_run.sh" "$@" >"$out" 2>"$err"
   status=$?
 fi

@@ -500,17 +500,19 @@ protected:
         ASSERT_TRUE(ReachTitle(*program_, x, y, shot_, &title))
             << "the title never came; the program " << program_->State() << ":\n" << Tail(log_);
     }
-    // "No" to the first question on screen: the 640 x 480 window opens and
-    // shows the title. The picture fills the window's client area, which
-    // sits at its bottom right when the window has a frame.
-    void InAWindowToTheTitle(Window* window, int* x, int* y) {
+    // Starts the program and answers "No" to the first question: the 640 x
+    // 480 window opens and shows the title. The picture fills the window's
+    // client area, which sits at its bottom right when the window has a
+    // frame: at (titleX_, titleY_) on the screen.
+    void StartInAWindowToTheTitle(std::vector<std::string> wrapper = {}) {
+        ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion(std::move(wrapper)));
         Answer(box_, "n");
         ASSERT_TRUE(WaitForWindow(
-            *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, window))
+            *program_, [](const Window& w) { return w.w >= 640 && w.h >= 480; }, 30000, &window_))
             << "no window opened; the program " << program_->State() << ":\n" << Tail(log_);
-        *x = window->x + window->w - 640;
-        *y = window->y + window->h - 480;
-        ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(*x, *y));
+        titleX_ = window_.x + window_.w - 640;
+        titleY_ = window_.y + window_.h - 480;
+        ASSERT_NO_FATAL_FAILURE(ReachTheTitleAt(titleX_, titleY_));
     }
 
     // Full screen at the depth `depthKey` answers: the picture fills the
@@ -567,7 +569,9 @@ protected:
     const fs::path log_ = game_.Root() / "program.log";
     const std::string shot_ = (game_.Root() / "shot.png").string();
     std::unique_ptr<Program> program_;
-    Window box_;  // the question on screen
+    Window box_;     // the question on screen
+    Window window_;  // the game's window
+    int titleX_ = 0, titleY_ = 0;
 };
 
 // "No" to the first question: a 640 x 480 window, from a folder named
@@ -576,15 +580,12 @@ protected:
 // program on quitting.
 TEST_F(WineProgram, WindowFromAnyFolderReachesTheTitleShowsTheLabelAndSaves) {
     LoadImagesOnce();
-    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
-    Window window;
-    int x = 0, y = 0;
-    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
+    ASSERT_NO_FATAL_FAILURE(StartInAWindowToTheTitle());
     // In a window the pointer stays (and this shows the full-screen tests'
     // check of a hidden pointer can see one).
-    EXPECT_TRUE(PointerComes(true, x + 320, y + 240)) << "no pointer over the window";
+    EXPECT_TRUE(PointerComes(true, titleX_ + 320, titleY_ + 240)) << "no pointer over the window";
     Screen seen;
-    EXPECT_TRUE(ShowsVersion(x, y, "VERSION 3.0 WIN GL", shot_, &seen)) << "the version label did not show";
+    EXPECT_TRUE(ShowsVersion(titleX_, titleY_, "VERSION 3.0 WIN GL", shot_, &seen)) << "the version label did not show";
 
     // Escape on the title quits and saves the settings in Data beside the
     // program, no game played.
@@ -660,16 +661,13 @@ TEST_F(WineProgram, AnUnwritableDataFolderShowsTheSettingsWereNotSavedAndKeepsTh
     ASSERT_EQ(Shell(probe), "ran\n") << "the probe did not run";
     ASSERT_FALSE(fs::exists(data / "probe")) << "the Data folder stayed writable for the program";
 
-    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion(wrapper));
-    Window window;
-    int x = 0, y = 0;
-    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
+    ASSERT_NO_FATAL_FAILURE(StartInAWindowToTheTitle(wrapper));
     Pause(500);
     Shell("xdotool key Escape 2>/dev/null");
 
     Window box;
     ASSERT_TRUE(WaitForWindow(
-        *program_, [&](const Window& w) { return w.id != window.id && IsQuestion(w); }, 30000, &box))
+        *program_, [&](const Window& w) { return w.id != window_.id && IsQuestion(w); }, 30000, &box))
         << "no box came after quitting; the program " << program_->State() << ":\n" << Tail(log_);
     // The text as wine's box got it, lines ended by CR LF.
     std::string shown;
@@ -697,10 +695,7 @@ TEST_F(WineProgram, AnUnwritableDataFolderShowsTheSettingsWereNotSavedAndKeepsTh
 // lost to the title's later look at X in its scan of the typed letters.
 TEST_F(WineProgram, EveryPressOfXOnTheTitleChangesTheLayout) {
     LoadImagesOnce();
-    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
-    Window window;
-    int x = 0, y = 0;
-    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
+    ASSERT_NO_FATAL_FAILURE(StartInAWindowToTheTitle());
     Pause(1000);  // the title forgets the keys pressed while it faded in
 
     // One xdotool run presses them all, 150 to 450 ms apart: never two in
@@ -742,10 +737,7 @@ TEST_F(WineProgram, ThePlayersArchiveUnpackedReachesTheTitle) {
     ASSERT_TRUE(game_.FillFromArchive(archive)) << "unzip failed on " << archive;
     EXPECT_EQ(FileBytes(game_.Path() / "streetwarden.exe").find(".debug_info"), std::string::npos)
         << "the program is not stripped";
-    ASSERT_NO_FATAL_FAILURE(StartToTheFirstQuestion());
-    Window window;
-    int x = 0, y = 0;
-    ASSERT_NO_FATAL_FAILURE(InAWindowToTheTitle(&window, &x, &y));
+    ASSERT_NO_FATAL_FAILURE(StartInAWindowToTheTitle());
     Pause(500);
     Shell("xdotool key Escape 2>/dev/null");
     EXPECT_EQ(program_->WaitForEnd(30000), 0) << Tail(log_);
